@@ -1,0 +1,125 @@
+#pragma once
+// The whole table in one plain struct: seats, hand slots, the shoe, the house
+// rules, the strategy cards, the characters and the deal-wide variables. The
+// application owns exactly one Game; every window reads and writes it directly.
+
+#include "setup/HouseRules.h"
+#include "setup/TableSettings.h"
+#include "strategy/StrategyCard.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dealmoor {
+
+inline constexpr int MaxSeats = 6;
+inline constexpr int MaxCharacters = 9;
+inline constexpr int DealerSlot = 0;
+inline constexpr int SecondHandOffset = 6; // second hand of seat s lives in slot s + 6
+inline constexpr int HandSlots = 13;
+inline constexpr int MaxHandCards = 7;
+inline constexpr int CardsPerDeck = 52;
+inline constexpr int MaxShoeCards = 416;
+inline constexpr int NameMax = 30;
+inline constexpr int StrategyFileMax = 8;
+inline constexpr int AboutMax = 255;
+
+// Result codes a seat's first hand keeps for its panel.
+inline constexpr int32_t OutcomeNone = 0;
+inline constexpr int32_t OutcomeBlackjack = 99;
+inline constexpr int32_t OutcomeWon = 33;
+inline constexpr int32_t OutcomeBusted = -99;
+
+// Answers of the deciding side for the current hand.
+inline constexpr uint8_t DecisionStand = 0;
+inline constexpr uint8_t DecisionTakeCard = 1;
+inline constexpr uint8_t DecisionSurrender = 5;
+
+struct Card {
+    int32_t CardId = 0; // 1..52, suit-major
+    int32_t Rank = 0;   // 1 ace .. 13 king; 0 marks an empty entry
+};
+
+struct Shoe {
+    std::array<Card, MaxShoeCards + 1> ShoeCards{}; // entries 1..Cards; 0 unused
+    int32_t ShoePos = 1;                            // last card taken; entry 1 is the burn card
+    // Entries 1..Filled hold cards of the current shoe: Cards after a shuffle,
+    // fewer after the remainder was reshuffled in the middle of a deal.
+    int32_t Filled = 0;
+};
+
+struct Hand {
+    int32_t CardCount = 0;
+    int32_t Total = 0;
+    int32_t SoftAces = 0;
+    std::array<int32_t, MaxHandCards> CardIds{};
+    std::array<int32_t, MaxHandCards> Ranks{};
+    std::array<bool, MaxHandCards> Shown{};
+    bool Finished = false;
+    bool DoubleRequested = false;
+    int32_t Outcome = OutcomeNone;
+};
+
+struct Seat {
+    uint8_t Number = 0; // character 1..9
+    std::string Name;   // at most 30 characters
+    bool Human = false;
+    bool HasSplit = false;
+    double Credits = 0;
+    double Borrowed = 0;
+    double Bet = 0;
+    double SplitBet = 0;
+    double InsuranceBet = 0;
+    double LastBet = 0;
+    std::string StrategyFile; // file stem, at most 8 characters
+    std::string About;        // at most 255 characters
+};
+
+// State of the shuffle's pseudo-random generator.
+struct RandomSource {
+    uint32_t Seed = 0;
+};
+
+struct Game {
+    std::array<Seat, MaxSeats + 1> Seats{};                 // 1..6
+    std::array<Hand, HandSlots> Hands{};                    // 0 dealer, 1..6 first, 7..12 second
+    dealmoor::Shoe Shoe{};
+    dealmoor::HouseRules HouseRules{};
+    std::array<StrategyCard, MaxSeats + 1> StrategyCards{}; // 0 edit slot, 1..6 seats
+    std::array<Seat, MaxCharacters + 1> Characters{};       // 1..9
+    TableSettings Settings{};                               // the table window's own values
+    RandomSource Random{};
+
+    uint8_t SeatCount = 6;
+    int32_t CurrentSeat = 0;
+    bool DealInProgress = false;
+    int32_t TotalHands = 0;
+    int32_t AutoDealsLeft = 0;
+    uint8_t Speed = 1; // 0 Very Fast, 1 Fast, 2 Medium, 3 Slow
+    uint8_t Decision = DecisionStand;
+    bool SplitRequested = false;
+    uint8_t ResolvedHands = 0;
+    uint8_t SplitHands = 0;
+    bool InsuranceOffer = false;
+    bool ThinkingFrame = false;
+    int32_t CountedCards = 0;
+    int32_t HiOpt1Count = 0;
+    int32_t HiOpt2Count = 0;
+    std::string BaseCaption = "Dealmoor 97";
+
+    Hand& DealerHand() { return Hands[DealerSlot]; }
+    const Hand& DealerHand() const { return Hands[DealerSlot]; }
+};
+
+// Recomputes Total and SoftAces of a hand slot from its Ranks.
+void ComputeTotal(Game& game, int slot);
+void ComputeTotal(Hand& hand);
+// Empties a hand slot: no cards, no total, no flags, no outcome.
+void ClearHand(Game& game, int slot);
+void ClearHand(Hand& hand);
+
+// The start-of-run state: hands cleared, six seats, Fast, seat 1 "Human Player".
+void ResetGameState(Game& game);
+
+} // namespace dealmoor

@@ -1,0 +1,7 @@
+#include "setup/HouseRules.h"
+
+namespace dealmoor {
+
+void ApplyStandardRules(HouseRules& rules) { rules = HouseRules{}; }
+
+} // namespace dealmoor

@@ -1,0 +1,30 @@
+#pragma once
+// Values that belong to the table window and live in the settings file's
+// GameSettings section: hints, sound switches and files, folders, the
+// maximised flag and the strategy card window's last answer.
+
+#include <string>
+
+namespace dealmoor {
+
+struct TableSettings {
+    bool Hints = true;
+    bool SaveStrategy = false;
+    bool Maxed = true;
+    bool SoundOn = true;
+    bool WinSoundOn = true;
+    bool CardSoundOn = true;
+    bool LoseSoundOn = true;
+    bool BlackjackSoundOn = true;
+    bool ShuffleSoundOn = true;
+    std::string WinSoundFile;
+    std::string LoseSoundFile;
+    std::string CardSoundFile;
+    std::string BlackjackSoundFile;
+    std::string ShuffleSoundFile;
+    std::string ProgramDir; // folder of the executable, ends with "/"
+    std::string WindowsDir; // per-user settings folder, ends with "/"
+    std::string DataDir;    // where strategy card files live, ends with "/"
+};
+
+} // namespace dealmoor
