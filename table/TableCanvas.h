@@ -1,0 +1,111 @@
+#pragma once
+// The table's drawing surface: an image the size of the window's client area.
+// Every drawing operation paints into it and schedules an update; paintEvent
+// only copies it, so texts written on the table stay until their area is drawn
+// again, and tests can read its pixels.
+
+#include "engine/TableHost.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <string_view>
+
+namespace dealmoor {
+
+struct Game;
+struct SpriteSheets;
+
+// A rectangle of the window, right and bottom exclusive, as the table's drawing rules use them.
+struct Area {
+    int left = 0;
+    int top = 0;
+    int right = 249;
+    int bottom = 410;
+};
+
+inline constexpr int ViewWidth = 249;
+inline constexpr int ViewHeight = 410;
+
+// Colours the table is drawn with.
+inline const QColor FeltGreen{0x00, 0x80, 0x00};
+inline const QColor PanelYellow{0xFF, 0xFF, 0x00};
+inline const QColor PanelWhite{0xFF, 0xFF, 0xFF};
+
+// One character's face strip and where its frames sit in the seat view.
+struct CharacterSheet {
+    QImage strip;       // four frames side by side; a drawn stand-in when the file is missing
+    int frameWidth = 0; // FrameWidth of the character
+    int frameTop = 0;   // FrameTop of the character
+};
+
+class TableCanvas : public QWidget {
+    Q_OBJECT
+public:
+    TableCanvas(Game& game, const SpriteSheets& sheets, QWidget* parent = nullptr);
+
+    Area DealerArea;
+    Area SeatArea;
+    // Sets both views' top-left corners; right and bottom follow as left + 249 and top + 410.
+    void setAreas(int dealerLeft, int dealerTop, int seatLeft, int seatTop);
+
+    void DrawDealer(int pose);
+    void SetFace(int seat, int frame);
+    void ShowBalloon(std::string_view first, std::string_view second);
+    void WriteTableText(TableText text, bool secondHand);
+    void ShowShuffling();
+    // The paint of the whole table: dealer at rest, the current seat's Neutral
+    // face, the bevels around both views (the seat panels are drawn by their owner).
+    void PaintTable();
+
+    // Loads "dmoor<n>.bmp" from the program folder for every character seated at
+    // 1..SeatCount (a drawn stand-in face when a file is missing).
+    void LoadCharacterSheets(const QString& programDir);
+    const CharacterSheet& sheetOf(int number) const;
+
+    QImage& surface() { return surface_; }
+    const QImage& surface() const { return surface_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Game& game_;
+    const SpriteSheets& sheets_;
+    QImage surface_;
+    QImage viewBuffer_; // 250 x 410: each view is composed here, then copied
+    std::array<CharacterSheet, 10> characterSheets_{};
+    int selectedCharacter_ = 0;
+};
+
+// One seat panel: a framed picture showing the seat's name, result, credits and portrait.
+class SeatPanelView : public QFrame {
+    Q_OBJECT
+public:
+    SeatPanelView(int tag, QWidget* parent = nullptr);
+    int tag() const { return tag_; }
+    QImage& picture() { return picture_; }
+    bool pictureVisible = true; // seats beyond SeatCount keep an empty panel
+
+signals:
+    void clicked(int tag);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int tag_;
+    QImage picture_;
+};
+
+// Draws seat `seat`'s panel picture into `picture` (resized to panelSize) on `colour`:
+// name, result line, credits, and the portrait chosen by the window's width and the panel's height.
+void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,
+                   int seat, QColor colour, int windowWidth);
+
+} // namespace dealmoor
