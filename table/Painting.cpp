@@ -1,0 +1,124 @@
+#include "table/Painting.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+
+namespace dealmoor {
+
+namespace {
+
+// A one-pixel horizontal or vertical line from `from` up to, but not
+// including, `to`: the way the frame's edges are laid.
+void edge(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
+                      (to.y() > from.y()) - (to.y() < from.y()));
+    const QPoint last = to - step;
+    painter.fillRect(QRect(from, last).normalized(), colour);
+}
+
+bool isSunken(int style) {
+    return style == BevelSunkenWide || style == BevelSunken;
+}
+
+int bevelDistance(int style) {
+    return style == BevelSunkenWide || style == BevelRaisedWide ? 8 : 4;
+}
+
+bool isSeparator(QChar c) {
+    return c == u'.' || c == u',';
+}
+
+// The sheet cell of one character in colour row `row`.
+QRect glyphCell(QChar c, int row) {
+    const int top = DigitRowPitch * row;
+    if (isSeparator(c))
+        return QRect(DigitSeparatorX, top, DigitSeparatorWidth, DigitGlyphHeight);
+    if (c >= u'0' && c <= u'9') {
+        const int digit = c.unicode() - u'0';
+        return QRect(DigitColumnPitch * digit, top, DigitGlyphWidth, DigitGlyphHeight);
+    }
+    // Spaces, and anything the display has no glyph for, show as an empty cell.
+    return QRect(DigitBlankX, DigitBlankY, DigitGlyphWidth, DigitGlyphHeight);
+}
+
+} // namespace
+
+void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int style) {
+    const int e = bevelDistance(style);
+    const QPalette palette = QGuiApplication::palette();
+    const QColor highlight = palette.color(QPalette::Light);
+    const QColor shadow = palette.color(QPalette::Dark);
+    // Sunken: light falls on the far edges; raised: on the near ones.
+    const QColor farEdges = isSunken(style) ? highlight : shadow;
+    const QColor nearEdges = isSunken(style) ? shadow : highlight;
+
+    painter.save();
+    if (isSunken(style)) {
+        // The black edge hugs the rectangle: an outline of (left - 1, top - 1)-(right + 1, bottom +
+        // 1).
+        const QColor black(Qt::black);
+        edge(painter, {left - 1, top - 1}, {right + 1, top - 1}, black);
+        edge(painter, {right, top - 1}, {right, bottom + 1}, black);
+        edge(painter, {right, bottom}, {left - 2, bottom}, black);
+        edge(painter, {left - 1, bottom}, {left - 1, top - 2}, black);
+    }
+    edge(painter, {right + e, top - e + 1}, {right + e, bottom + e - 1}, farEdges);
+    edge(painter, {right + e - 1, bottom + e}, {left - e + 1, bottom + e}, farEdges);
+    edge(painter, {left - e, top - e + 1}, {left - e, bottom + e - 1}, nearEdges);
+    edge(painter, {left - e + 1, top - e}, {right + e - 1, top - e}, nearEdges);
+    painter.restore();
+}
+
+void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, int x, int y,
+                bool leftToRight, int row) {
+    int position = x + DigitAnchorOffset;
+    bool first = true;
+    auto place = [&](QChar c, int cellLeft) {
+        const QRect source = glyphCell(c, row);
+        painter.drawImage(QRect(cellLeft, y, source.width(), source.height()), digits, source);
+    };
+
+    if (leftToRight) {
+        for (QChar c : text) {
+            if (isSeparator(c)) {
+                // The separator sits right after the glyph at the position and
+                // pulls the next glyph in by the width it saves.
+                place(c, position + DigitGlyphWidth);
+                position += DigitSeparatorWidth;
+            } else {
+                if (!first)
+                    position += DigitGlyphWidth;
+                place(c, position);
+            }
+            first = false;
+        }
+        return;
+    }
+
+    for (auto it = text.crbegin(); it != text.crend(); ++it) {
+        const QChar c = *it;
+        if (isSeparator(c)) {
+            position -= DigitSeparatorWidth;
+        } else if (!first) {
+            position -= DigitGlyphWidth;
+        }
+        place(c, position);
+        first = false;
+    }
+}
+
+QString FixedAmount(double value, int width) {
+    QString text = QStringLiteral("%1").arg(value, width, 'f', 2);
+    // The display has glyphs for "." and "," only; other separators keep the point.
+    const QString point = QLocale().decimalPoint();
+    if (point == u",")
+        text.replace(u'.', u',');
+    return text;
+}
+
+} // namespace dealmoor
