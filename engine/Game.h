@@ -76,9 +76,16 @@ struct Seat {
     std::string About;        // at most 255 characters
 };
 
+// Where a shuffle takes its seed: the game always reads the clock; tests and
+// the simulator set Seed themselves and keep the sequence it starts.
+enum class SeedSource : uint8_t { Clock, Kept };
+
 // State of the shuffle's pseudo-random generator.
 struct RandomSource {
     uint32_t Seed = 0;
+    SeedSource Source = SeedSource::Clock;
+    // One Fisher-Yates pass instead of thirty exchange passes (simulator only).
+    bool FastShuffle = false;
 };
 
 struct Game {
