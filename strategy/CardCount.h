@@ -1,0 +1,14 @@
+#pragma once
+// The card count message: cards dealt since the shuffle and the Hi-Opt I and
+// Hi-Opt II running and true counts as they stood at the end of the last deal.
+
+#include <string>
+
+namespace dealmoor {
+
+struct Game;
+
+// The whole message, lines ending in CR LF, at most 255 characters.
+std::string CardCountMessage(const Game& game);
+
+} // namespace dealmoor

@@ -1,0 +1,363 @@
+#include "strategy/HintAdvice.h"
+
+#include "engine/Game.h"
+#include "strategy/ComputerPlayer.h"
+
+#include <array>
+
+namespace dealmoor {
+
+namespace {
+
+constexpr size_t HintActionMax = 26;   // "Hint:  You should " and the action
+constexpr size_t HintPreambleMax = 65; // ... up to "the current rule settings, "
+constexpr size_t HintExplanationMax = 200;
+constexpr size_t HintMax = 255;
+
+constexpr const char* HintStart = "Hint:  You should ";
+constexpr const char* HintMiddle = ".  Based on the current rule settings, ";
+
+// A two-card hand of 11 in a two-deck game against an ace: only (6,5) or (7,4) doubles.
+constexpr int NoDoubleFloor = 99;
+constexpr int FloorAboveEleven = 12;
+
+bool singleDeck(const Game& game) {
+    return game.HouseRules.Cards == CardsPerDeck;
+}
+bool sixDecksOrMore(const Game& game) {
+    return game.HouseRules.Cards >= 4 * CardsPerDeck;
+}
+
+bool firstCardsAre(const Hand& hand, int first, int second) {
+    return hand.Ranks[0] == first && hand.Ranks[1] == second;
+}
+
+// --- Hard totals ----------------------------------------------------------------
+
+struct HardBand {
+    int hitUpTo; // hit on this hard total or less, stand above it
+    const char* hitText;
+    const char* standText;
+};
+
+const HardBand& hardBand(int d) {
+    static const HardBand LowCards = {
+        12, "you should hit on a hard total of 12 or less when the dealer's up card is 2 or 3.",
+        "you should stand on a hard total of 13 or more when the dealer's up card is 2 or 3."};
+    static const HardBand BustCards = {
+        11, "you should hit on a hard total of 11 or less when the dealer's up card is 4, 5 or 6.",
+        "you should stand on a hard total of 12 or more when the dealer's up card is 4, 5 or 6."};
+    static const HardBand HighCards = {
+        16, "you should hit on a hard total of 16 or less when the dealer's up card is 7 or more.",
+        "you should stand on a hard total of 17 or more when the dealer's up card is 7 or more."};
+    if (d <= 3) {
+        return LowCards;
+    }
+    return d <= 6 ? BustCards : HighCards;
+}
+
+Advice hardAdvice(const Game& game, const Hand& hand, int d) {
+    if (singleDeck(game)) {
+        if (firstCardsAre(hand, 7, 7) && d == 10) {
+            return {AdviceStand, "you should stand when you have two Sevens against a dealer's 10 "
+                                 "in a single-deck game."};
+        }
+        if (firstCardsAre(hand, 4, 4) && (d == 5 || d == 6)) {
+            return {AdviceDouble, "you should double-down with (4,4) when the dealer shows a 5 or "
+                                  "6 in a single-deck game only."};
+        }
+    }
+    const HardBand& band = hardBand(d);
+    if (hand.Total <= band.hitUpTo) {
+        return {AdviceHit, band.hitText};
+    }
+    return {AdviceStand, band.standText};
+}
+
+// --- Soft totals ----------------------------------------------------------------
+
+struct SoftBand {
+    int hitUpTo; // hit on this soft total or less, stand above it
+    const char* hitText;
+    const char* standText;
+};
+
+const SoftBand& softBand(const Game& game, int d) {
+    static const SoftBand UpToEight = {
+        17, "you should hit on a soft hand of 17 or less when the dealer's up card is 8 or less.",
+        "you should stand on a soft hand of 18 or more when the dealer's up card is 8 or less."};
+    static const SoftBand NineOrTen = {
+        18, "you should hit on a soft hand of 18 or less when the dealer's up card is 9 or 10.",
+        "you should stand on a soft hand of 19 or more when the dealer's up card is 9 or 10."};
+    static const SoftBand AceSingleDeck = {
+        17, "you should hit on a soft hand of 17 or less when the dealer's up card is an Ace.",
+        "you should stand on a soft hand of 18 or more when the dealer's up card is an Ace."};
+    static const SoftBand AceSeveralDecks = {
+        18, "you should hit on a soft hand of 18 or less when the dealer's up card is an Ace.",
+        "you should stand on a soft hand of 19 or more when the dealer's up card is an Ace."};
+    if (d <= 8) {
+        return UpToEight;
+    }
+    if (d <= 10) {
+        return NineOrTen;
+    }
+    return singleDeck(game) ? AceSingleDeck : AceSeveralDecks;
+}
+
+Advice softAdvice(const Game& game, const Hand& hand, int d) {
+    const SoftBand& band = softBand(game, d);
+    if (hand.Total <= band.hitUpTo) {
+        return {AdviceHit, band.hitText};
+    }
+    return {AdviceStand, band.standText};
+}
+
+// --- Doubling -------------------------------------------------------------------
+
+enum class Decks { Single, Several, Any };
+
+struct SoftDouble {
+    Decks decks;
+    int d;
+    int lowest;
+    int highest;
+    const char* text;
+};
+
+constexpr std::array<SoftDouble, 7> SoftDoubles = {{
+    {Decks::Single, 2, 17, 17,
+     "you should double-down against a Dealer Two when you have a Soft 17"},
+    {Decks::Any, 3, 17, 18,
+     "you should double-down against a Dealer Three when you have a Soft 17 or 18"},
+    {Decks::Single, 4, 13, 18,
+     "you should double-down against a Dealer Four when you have a Soft 13-18"},
+    {Decks::Several, 4, 15, 18,
+     "you should double-down against a Dealer Four when you have a Soft 15-18"},
+    {Decks::Any, 5, 13, 18,
+     "you should double-down against a Dealer Five when you have a Soft 13-18"},
+    {Decks::Single, 6, 13, 19,
+     "you should double-down against a Dealer Six when you have a Soft 13-19"},
+    {Decks::Several, 6, 13, 18,
+     "you should double-down against a Dealer Six when you have a Soft 13-18"},
+}};
+
+bool decksMatch(const Game& game, Decks decks) {
+    return decks == Decks::Any || (decks == Decks::Single) == singleDeck(game);
+}
+
+std::string dealerName(int d) {
+    static const std::array<const char*, 12> Names = {
+        "", "", "a 2", "a 3", "a 4", "a 5", "a 6", "a 7", "an 8", "a 9", "a 10", "an Ace"};
+    return d >= 0 && d < static_cast<int>(Names.size()) ? Names[static_cast<size_t>(d)] : "";
+}
+
+// The lowest hard total worth doubling against the up card, before the house minimum.
+int tableDoubleFloor(const Game& game, const Hand& hand, int d) {
+    switch (d) {
+    case 2:
+        return sixDecksOrMore(game) ? 10 : 9;
+    case 3:
+    case 4:
+        return 9;
+    case 5:
+    case 6:
+        return singleDeck(game) ? 8 : 9;
+    case 7:
+    case 8:
+    case 9:
+        return 10;
+    case 10:
+        return 11;
+    case 11:
+        if (sixDecksOrMore(game)) {
+            return FloorAboveEleven;
+        }
+        if (singleDeck(game)) {
+            return 11;
+        }
+        return hand.Ranks[0] >= 4 && hand.Ranks[0] <= 7 ? NoDoubleFloor : FloorAboveEleven;
+    default:
+        return FloorAboveEleven;
+    }
+}
+
+int doubleFloor(const Game& game, const Hand& hand, int d) {
+    // A house minimum of 1 reads as 8.
+    const int houseMinimum = game.HouseRules.DoubleMin == 1 ? 8 : game.HouseRules.DoubleMin;
+    const int floor = tableDoubleFloor(game, hand, d);
+    return floor < FloorAboveEleven && floor < houseMinimum ? houseMinimum : floor;
+}
+
+Advice doubleAdvice(const Game& game, const Hand& hand, int d) {
+    if (hand.SoftAces > 0) {
+        for (const SoftDouble& row : SoftDoubles) {
+            if (decksMatch(game, row.decks) && row.d == d && row.lowest <= hand.Total &&
+                hand.Total <= row.highest) {
+                return {AdviceDouble, row.text};
+            }
+        }
+        return softAdvice(game, hand, d);
+    }
+    if (hand.Total > 11) {
+        return hardAdvice(game, hand, d);
+    }
+    const int floor = doubleFloor(game, hand, d);
+    if (floor <= hand.Total && hand.Total <= 11) {
+        const std::string range = floor == 11 ? "11" : std::to_string(floor) + "-11";
+        return {AdviceDouble, "you should double-down on " + range +
+                                  " when the dealer's up card is " + dealerName(d) + "."};
+    }
+    if (hand.Total == 11 && floor == NoDoubleFloor && d == 11) {
+        return {AdviceDouble, "you should double-down when you have (6,5) or (7,4) when the "
+                              "dealer's up card is an ace."};
+    }
+    return hardAdvice(game, hand, d);
+}
+
+// --- Splitting ------------------------------------------------------------------
+
+struct SplitRule {
+    bool split;
+    std::string splitText; // why to split
+    std::string otherwise; // appended to the hard-total reason when not splitting
+};
+
+// The usual pair rule: split within a range of up cards, else say which range.
+SplitRule onlyWhen(bool split, const std::string& pairAndRange) {
+    return {split, "you should split " + pairAndRange, "  You should only split " + pairAndRange};
+}
+
+SplitRule never(const std::string& otherwise) {
+    return {false, "", otherwise};
+}
+
+SplitRule splitRule(const Game& game, int rank, int d) {
+    const bool single = singleDeck(game);
+    const bool afterSplit = game.HouseRules.DoubleAfterSplit;
+    switch (rank) {
+    case 1:
+    case 8:
+        return {true,
+                "you should always split Aces and Eights no matter what the dealer's up card is.",
+                ""};
+    case 2:
+        if (afterSplit) {
+            return onlyWhen(d <= 7, "Twos when the dealer's up card is Seven or less.");
+        }
+        if (single) {
+            return onlyWhen(d >= 3 && d <= 7, "Twos when the dealer's up card is Three to Seven.");
+        }
+        return onlyWhen(d >= 4 && d <= 7, "Twos when the dealer's up card is Four to Seven.");
+    case 3:
+        if (afterSplit && single) {
+            return onlyWhen(d >= 3 && d <= 7,
+                            "Threes when the dealer's up card is Three to Seven.");
+        }
+        if (afterSplit) {
+            return onlyWhen(d <= 7, "Threes when the dealer's up card is Seven or less.");
+        }
+        return onlyWhen(d >= 4 && d <= 7, "Threes when the dealer's up card is Four to Seven.");
+    case 4:
+        if (!afterSplit) {
+            return never("  You should never split Fours.");
+        }
+        if (single) {
+            return onlyWhen(d >= 4 && d <= 6, "Fours when the dealer's up card is Four to Six.");
+        }
+        return onlyWhen(d == 5 || d == 6, "Fours when the dealer's up card is Five or Six.");
+    case 6:
+        if (d >= 7) {
+            return never(
+                "  You should never split Sixes when the dealer's up card is Seven or more.");
+        }
+        if (single || afterSplit) {
+            return onlyWhen(true, "Sixes when the dealer's up card is Six or less.");
+        }
+        return onlyWhen(d >= 3, "Sixes when the dealer's up card is Three to Six.");
+    case 7:
+        return onlyWhen(d <= 7, "Sevens when the dealer's up card is Seven or less.");
+    case 9:
+        return onlyWhen(d <= 6 || d == 8 || d == 9,
+                        "Nines when the dealer's up card is less than Ten (except Seven).");
+    case 5:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+        return never("  You should never split Fives or Tens.");
+    default:
+        return never("");
+    }
+}
+
+Advice splitAdvice(const Game& game, const Hand& hand, int d) {
+    const SplitRule rule = splitRule(game, hand.Ranks[0], d);
+    if (rule.split) {
+        return {AdviceSplit, rule.splitText};
+    }
+    Advice advice = hardAdvice(game, hand, d);
+    advice.explanation += rule.otherwise;
+    return advice;
+}
+
+} // namespace
+
+bool DoubleEnabled(const Game& game) {
+    return CanDouble(game);
+}
+
+bool SplitEnabled(const Game& game) {
+    return CanSplit(game);
+}
+
+bool SurrenderEnabled(const Game& game) {
+    return game.HouseRules.LateSurrender &&
+           game.Hands[game.CurrentSeat + SecondHandOffset].CardCount == 0;
+}
+
+Advice AdviseHand(const Game& game, int slot, bool doubleEnabled, bool splitEnabled) {
+    const Hand& hand = game.Hands[slot];
+    const int d = DealerUpCardValue(game);
+    if (splitEnabled) {
+        return splitAdvice(game, hand, d);
+    }
+    if (doubleEnabled) {
+        return doubleAdvice(game, hand, d);
+    }
+    if (hand.SoftAces > 0) {
+        return softAdvice(game, hand, d);
+    }
+    return hardAdvice(game, hand, d);
+}
+
+std::string BuildHint(const Game& game, int slot, bool doubleEnabled, bool splitEnabled) {
+    const Advice advice = AdviseHand(game, slot, doubleEnabled, splitEnabled);
+    const std::string action = (HintStart + advice.action).substr(0, HintActionMax);
+    const std::string preamble = (action + HintMiddle).substr(0, HintPreambleMax);
+    return (preamble + advice.explanation.substr(0, HintExplanationMax)).substr(0, HintMax);
+}
+
+void DecideByHint(Game& game) {
+    if (game.CurrentSeat < 1 || game.CurrentSeat > MaxSeats) {
+        return;
+    }
+    const int slot = CurrentHandSlot(game);
+    if (game.Hands[slot].CardCount >= MaxHandCards) {
+        ChooseStand(game, slot); // no room for an eighth card
+        return;
+    }
+    const bool canDouble = DoubleEnabled(game);
+    const bool canSplit = SplitEnabled(game);
+    const std::string action = AdviseHand(game, slot, canDouble, canSplit).action;
+    if (action == AdviceSplit && canSplit) {
+        SplitHand(game);
+    } else if (action == AdviceDouble && canDouble) {
+        ChooseDouble(game, slot);
+    } else if (action == AdviceHit || action == AdviceDouble) {
+        ChooseHit(game);
+    } else {
+        ChooseStand(game, slot);
+    }
+}
+
+} // namespace dealmoor

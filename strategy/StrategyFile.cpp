@@ -1,0 +1,171 @@
+#include "strategy/StrategyFile.h"
+
+#include "engine/Game.h"
+#include "platform/FileLookup.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace dealmoor {
+
+namespace {
+
+constexpr const char* DefaultCardStem = "cplayer";
+constexpr const char* DefaultTitlePrefix = "Strategy Card -- ";
+
+// The default table, one string per row (pairs, soft totals, hard totals), one
+// character per dealer's up card from 2 to ace.
+constexpr std::array<const char*, CardRows> DefaultRows = {
+    "PPPPPPPPPP", // AA
+    "SSSSSSSSSS", // XX
+    "pppppSppSS", // 99
+    "pppppPPPPP", // 88
+    "pppppPHHHH", // 77
+    "PppppHHHHH", // 66
+    "DDDDDDDDHH", // 55
+    "HHHDDHHHHH", // 44
+    "HHPPPPHHHH", // 33
+    "HPPPPPHHHH", // 22
+    "SSSSSSSSSS", // A9
+    "SSSSdSSSSS", // A8
+    "SddddSSHHH", // A7
+    "DDDDDHHHHH", // A6
+    "HHDDDHHHHH", // A5
+    "HHDDDHHHHH", // A4
+    "HHDDDHHHHH", // A3
+    "HHDDDHHHHH", // A2
+    "SSSSSSSSSS", // 20
+    "SSSSSSSSSS", // 19
+    "SSSSSSSSSS", // 18
+    "SSSSSSSSSS", // 17
+    "SSSSSHHHHH", // 16
+    "SSSSSHHHHH", // 15
+    "SSSSSHHHHH", // 14
+    "SSSSSHHHHH", // 13
+    "HHSSSHHHHH", // 12
+    "DDDDDDDDDD", // 11
+    "DDDDDDDDHH", // 10
+    "DDDDDHHHHH", // 9
+    "HHHDDHHHHH", // 8
+    "HHHHHHHHHH", // 7
+    "HHHHHHHHHH", // 6
+    "HHHHHHHHHH", // 5
+    "HHHHHHHHHH", // 4
+};
+
+bool writeAll(int fd, const unsigned char* bytes, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Writes the temporary file completely and to disk, or reports failure.
+bool writeTemporary(const std::string& temporary, const StrategyCard& card) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written =
+        writeAll(fd, reinterpret_cast<const unsigned char*>(&card), StrategyCardBytes) &&
+        ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    return written && closed;
+}
+
+// The path to write a card to: a file whose name differs only in case is the
+// same card file and is replaced rather than joined by a second one.
+std::string cardPathIn(const std::string& dir, const std::string& name) {
+    const std::string existing = FindFileNoCase(dir, name);
+    return existing.empty() ? dir + name : existing;
+}
+
+} // namespace
+
+bool ReadCardFile(const std::string& path, StrategyCard& card) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    StrategyCard read;
+    const size_t got = std::fread(&read, 1, StrategyCardBytes, file);
+    std::fclose(file);
+    if (got != static_cast<size_t>(StrategyCardBytes)) {
+        return false;
+    }
+    card = read;
+    return true;
+}
+
+bool WriteCardFile(const std::string& path, const StrategyCard& card) {
+    const std::string temporary = path + ".tmp";
+    if (!writeTemporary(temporary, card) || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+void FillDefaultTable(StrategyCard& card) {
+    for (int row = 1; row <= CardRows; ++row) {
+        for (int column = 1; column <= CardColumns; ++column) {
+            card.cell(column, row) = static_cast<uint8_t>(DefaultRows[row - 1][column - 1]);
+        }
+    }
+}
+
+std::string DefaultCardTitle(const std::string& seatName) {
+    return (DefaultTitlePrefix + seatName.substr(0, NameMax)).substr(0, CardTitleMax);
+}
+
+std::string DefaultCardFileName(int number) {
+    return DefaultCardStem + std::to_string(number) + CardFileExtension;
+}
+
+void BuildDefaultCard(Game& game, int seat) {
+    StrategyCard& card = game.StrategyCards[seat];
+    FillDefaultTable(card);
+    card.setTitle(DefaultCardTitle(game.Seats[seat].Name));
+}
+
+void MakeDefaultCard(Game& game, int seat, int number, const std::string& dir) {
+    BuildDefaultCard(game, seat);
+    WriteCardFile(cardPathIn(dir, DefaultCardFileName(number)), game.StrategyCards[seat]);
+}
+
+void LoadSeatCards(Game& game, const std::string& dir) {
+    for (int seat = 1; seat <= MaxSeats; ++seat) {
+        const Seat& owner = game.Seats[seat];
+        const std::string path = FindFileNoCase(dir, owner.StrategyFile + CardFileExtension);
+        if (!path.empty()) {
+            // A file that is there but unreadable leaves the seat's card as it was.
+            ReadCardFile(path, game.StrategyCards[seat]);
+        } else {
+            MakeDefaultCard(game, seat, owner.Number, dir);
+        }
+    }
+}
+
+void CopyShippedCards(const Game& game) {
+    const std::string& from = game.Settings.ProgramDir;
+    const std::string& to = game.Settings.DataDir;
+    for (const std::string& name : FindFilesWithExtensionNoCase(from, CardFileExtension)) {
+        StrategyCard card;
+        if (ReadCardFile(from + name, card)) {
+            WriteCardFile(to + name, card);
+        }
+    }
+}
+
+} // namespace dealmoor
