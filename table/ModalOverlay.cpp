@@ -1,0 +1,141 @@
+#include "table/ModalOverlay.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QList>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+namespace dealmoor {
+
+namespace {
+
+constexpr const char* HelpContextProperty = "helpContext";
+
+// What the overlay switched off, so that exactly that is switched on again.
+class InputBlock {
+public:
+    explicit InputBlock(QWidget* overlay) {
+        // Every sibling along the way from the overlay up to its window: this
+        // covers the menu bar, the buttons and the seat panels, but not the
+        // overlay itself nor the widgets it sits in.
+        for (QWidget* child = overlay; child->parentWidget() != nullptr && !child->isWindow();
+             child = child->parentWidget()) {
+            const QList<QWidget*> siblings = child->parentWidget()->findChildren<QWidget*>(
+                QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget* sibling : siblings) {
+                if (sibling != child && !sibling->isWindow() && sibling->isEnabled()) {
+                    sibling->setEnabled(false);
+                    widgets_.append(sibling);
+                }
+            }
+        }
+        // Shortcuts the window itself carries would still fire otherwise.
+        for (QAction* action : overlay->window()->actions()) {
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                actions_.append(action);
+            }
+        }
+    }
+    ~InputBlock() {
+        for (const QPointer<QWidget>& widget : widgets_) {
+            if (widget)
+                widget->setEnabled(true);
+        }
+        for (const QPointer<QAction>& action : actions_) {
+            if (action)
+                action->setEnabled(true);
+        }
+    }
+    InputBlock(const InputBlock&) = delete;
+    InputBlock& operator=(const InputBlock&) = delete;
+
+private:
+    QList<QPointer<QWidget>> widgets_;
+    QList<QPointer<QAction>> actions_;
+};
+
+} // namespace
+
+int RunOverlayModal(QDialog* dialog) {
+    QPointer<QDialog> guard(dialog);
+    QEventLoop loop;
+    QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+
+    int result = QDialog::Rejected;
+    {
+        const InputBlock block(dialog);
+        dialog->setResult(QDialog::Rejected);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+        if (QWidget* first = dialog->focusWidget())
+            first->setFocus(Qt::ActiveWindowFocusReason);
+        else
+            dialog->setFocus(Qt::ActiveWindowFocusReason);
+        // The dialog may already have finished while it was being shown.
+        if (guard && guard->isVisible())
+            loop.exec(QEventLoop::DialogExec);
+        if (guard)
+            result = guard->result();
+    }
+    return result;
+}
+
+void SetHelpContext(QWidget* window, int context) {
+    window->setProperty(HelpContextProperty, context);
+    for (QWidget* control : window->findChildren<QWidget*>())
+        control->setProperty(HelpContextProperty, context);
+}
+
+int HelpContextOf(const QWidget* widget) {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        const QVariant context = widget->property(HelpContextProperty);
+        if (context.isValid())
+            return context.toInt();
+    }
+    return 0;
+}
+
+bool RequestHelpOnF1(QWidget* window, QKeyEvent* event, const std::function<void(int)>& help) {
+    if (event->key() != Qt::Key_F1)
+        return false;
+    const QWidget* focused = window->focusWidget() ? window->focusWidget() : window;
+    if (help)
+        help(HelpContextOf(focused));
+    event->accept();
+    return true;
+}
+
+OverlayDialog::OverlayDialog(QWidget* parent) : QDialog(parent, Qt::Widget) {
+    // The seat view shows through nowhere: the window paints its whole area.
+    setAutoFillBackground(true);
+}
+
+void OverlayDialog::keyPressEvent(QKeyEvent* event) {
+    if (RequestHelpOnF1(this, event, helpRequested))
+        return;
+    if (event->key() == Qt::Key_Escape) {
+        // There is no way out of the choice but one of its buttons.
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void OverlayDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
+
+void OverlayDialog::requestHelp(int context) {
+    if (helpRequested)
+        helpRequested(context);
+}
+
+} // namespace dealmoor

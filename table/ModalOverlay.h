@@ -1,0 +1,48 @@
+#pragma once
+// The bet and decision windows sit over the seat view as children of the
+// table's drawing widget, so they land exactly where the seat is on every
+// window system. This runs such a child as a modal window: everything else in
+// its top-level window stops taking input until it is done. It also holds what
+// the table's small modal windows share about help topics.
+
+#include <QDialog>
+
+#include <functional>
+
+class QCloseEvent;
+class QKeyEvent;
+
+namespace dealmoor {
+
+// Shows `dialog` (a child widget, not a window) raised over its siblings,
+// disables input to the rest of its top-level window (the menu bar, the
+// buttons, the window's own shortcuts), gives it the focus and waits, with
+// timers and painting going on, until it calls done(). Restores what it
+// disabled and returns the dialog's result.
+int RunOverlayModal(QDialog* dialog);
+
+// Every window and its controls carry a help topic; F1 opens the topic of the
+// control that has the focus.
+void SetHelpContext(QWidget* window, int context);
+// The topic of a widget, or of the nearest parent that has one; 0 when none does.
+int HelpContextOf(const QWidget* widget);
+// Asks for the focused control's topic when `event` is F1; true when it was.
+bool RequestHelpOnF1(QWidget* window, QKeyEvent* event, const std::function<void(int)>& help);
+
+// A modal window over the seat view: a plain child of its parent, left only by
+// its own buttons (neither Escape nor a close request ends it).
+class OverlayDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit OverlayDialog(QWidget* parent);
+
+    // Opens a help topic; the table window sets it.
+    std::function<void(int)> helpRequested;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void requestHelp(int context);
+};
+
+} // namespace dealmoor
