@@ -1,0 +1,35 @@
+#pragma once
+// The folders the game works with: where the program lies, where the per-user
+// settings file lives, and the fallback data folder used when the program's
+// own folder cannot take strategy cards. Every folder ends with "/".
+
+#include <cstdint>
+#include <string>
+
+namespace dealmoor {
+
+// Folder of the running executable, with a trailing "/".
+std::string ProgramDir();
+
+// The per-user settings folder: $XDG_CONFIG_HOME/dealmoor/, else
+// $HOME/.config/dealmoor/; created when missing.
+std::string WindowsDir();
+
+// Bytes available on the medium of the current folder; -1 when that cannot be
+// read, 0 when `programDir` cannot be written (a read-only program folder
+// counts as a full one).
+int64_t CurrentDriveFreeBytes(const std::string& programDir);
+
+// Whether a new file can be created in `dir` right now (tried, not guessed
+// from permission bits).
+bool IsWritableDir(const std::string& dir);
+
+// $XDG_DATA_HOME/ORVANEL/DMOOR/, else $HOME/.local/share/ORVANEL/DMOOR/.
+std::string FallbackDataDir();
+
+// Creates the fallback data folder level by level (.../ORVANEL, then
+// .../ORVANEL/DMOOR; folders above ORVANEL as needed). True only when the last
+// level did not exist and was created now: only then are shipped cards copied.
+bool CreateFallbackDataDir();
+
+} // namespace dealmoor
