@@ -38,8 +38,8 @@ inline constexpr std::string_view TextFirstWins = "Wins";
 inline constexpr std::string_view TextFirstPush = "Push";
 inline constexpr std::string_view TextFirstLoses = "Loses";
 inline constexpr std::string_view TextFirstBusted = "Busted";
-// A first hand that was already paid a special payoff before the dealer played.
-inline constexpr std::string_view TextFirstWon = "Won";
+// A hand paid a special payoff before the dealer played; also its seat panel's word.
+inline constexpr std::string_view TextWon = "Won";
 inline constexpr std::string_view TextSecondWins = "/Wins";
 inline constexpr std::string_view TextSecondPush = "/Push";
 inline constexpr std::string_view TextSecondLoses = "/Loses";

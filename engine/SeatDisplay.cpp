@@ -1,0 +1,66 @@
+#include "engine/SeatDisplay.h"
+
+#include "engine/Faces.h"
+#include "engine/TableHost.h"
+
+#include <algorithm>
+
+namespace dealmoor {
+
+namespace {
+
+constexpr int GestureRepeats = 3;
+constexpr double GestureSeconds = 0.25;
+
+int frameFor(int number, Mood mood) {
+    switch (mood) {
+    case Mood::Pleased:
+        return PleasedFrame(number);
+    case Mood::Displeased:
+        return DispleasedFrame(number);
+    case Mood::Neutral:
+        break;
+    }
+    return NeutralFrame(number);
+}
+
+} // namespace
+
+int SeatsInPlay(const Game& game) {
+    return std::min<int>(game.SeatCount, MaxSeats);
+}
+
+void ShowMood(const Game& game, TableHost& host, int seat, Mood mood) {
+    host.SetFace(seat, 0);
+    host.SetFace(seat, frameFor(game.Seats[seat].Number, mood));
+}
+
+void Highlight(TableHost& host, int seat) {
+    host.SeatPanel(seat, PanelColour::Highlight);
+}
+
+void Release(TableHost& host, int seat) {
+    host.SeatPanel(seat, PanelColour::Release);
+}
+
+void HitGesture(const Game& game, TableHost& host, int seat) {
+    const GestureFrames frames = HitGestureFrames(game.Seats[seat].Number);
+    if (frames.first != frames.second) {
+        for (int i = 0; i < GestureRepeats; ++i) {
+            host.SetFace(seat, frames.first);
+            host.Pause(GestureSeconds);
+            host.SetFace(seat, frames.second);
+            host.Pause(GestureSeconds);
+        }
+    }
+    host.SetFace(seat, frames.first);
+}
+
+void TurnUp(Hand& hand, int count) {
+    const int last = std::min({count, hand.CardCount, MaxHandCards});
+    for (int i = 0; i < last; ++i) {
+        hand.Shown[i] = true;
+    }
+}
+
+} // namespace dealmoor

@@ -1,0 +1,343 @@
+#include "engine/Settlement.h"
+
+#include "engine/SeatDisplay.h"
+#include "engine/TableHost.h"
+#include "engine/Texts.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace dealmoor {
+
+namespace {
+
+// What comes back to Credits for each unit of stake.
+constexpr double InsuranceReturn = 3;   // 2 to 1 and the stake
+constexpr double WinReturn = 2;         // 1 to 1 and the stake
+constexpr double CombinationReturn = 3; // 2 to 1 and the stake
+constexpr int SixCards = 6;
+constexpr int CombinationCards = 3;
+
+Seat& seatOf(Game& game, int seat) {
+    return game.Seats[seat];
+}
+Hand& firstHand(Game& game, int seat) {
+    return game.Hands[seat];
+}
+Hand& secondHand(Game& game, int seat) {
+    return game.Hands[seat + SecondHandOffset];
+}
+
+// Settlement walks the seats in order, lighting each one as it comes to it.
+void turnTo(Game& game, TableHost& host, int seat) {
+    if (game.CurrentSeat >= 1 && game.CurrentSeat <= MaxSeats) {
+        Release(host, game.CurrentSeat);
+    }
+    game.CurrentSeat = seat;
+}
+
+// A seat paid before the dealer plays is done once no second hand waits.
+void settledEarly(Game& game, TableHost& host, int seat) {
+    if (secondHand(game, seat).CardCount == 0) {
+        host.SeatSettled(seat);
+    }
+}
+
+void payInsurance(Game& game, TableHost& host, int seat) {
+    Seat& player = seatOf(game, seat);
+    Highlight(host, seat);
+    ShowMood(game, host, seat, Mood::Neutral);
+    host.PlayWinSound();
+    host.ShowBalloon(TextPlayerWins, TextInsuranceBet);
+    host.Pause(0.5);
+    ShowMood(game, host, seat, Mood::Pleased);
+    player.Credits += InsuranceReturn * player.InsuranceBet;
+    player.InsuranceBet = 0;
+    Highlight(host, seat);
+    host.Pause(2);
+}
+
+void settleAgainstDealerBlackjack(Game& game, TableHost& host, int seat) {
+    Seat& player = seatOf(game, seat);
+    Hand& hand = firstHand(game, seat);
+    TurnUp(hand);
+    ShowMood(game, host, seat, Mood::Neutral);
+    host.Pause(1);
+    if (hand.Total == 21) {
+        host.ShowBalloon(TextNone, TextPush);
+        ShowMood(game, host, seat, Mood::Neutral);
+        player.Credits += player.Bet;
+    } else {
+        host.PlayLoseSound();
+        host.ShowBalloon(TextPlayer, TextLoses);
+        ShowMood(game, host, seat, Mood::Displeased);
+    }
+    player.Bet = 0;
+    host.Pause(1.5);
+    host.DrawDealer(DealerRest);
+    host.Pause(1);
+    host.SeatSettled(seat);
+}
+
+// The combination a seat's first hand holds under the house rules, or nothing.
+std::string_view specialCombination(const Game& game, int seat) {
+    const Hand& hand = game.Hands[seat];
+    std::array<int, CombinationCards> ranks{hand.Ranks[0], hand.Ranks[1], hand.Ranks[2]};
+    if (game.HouseRules.Special777 && ranks == std::array<int, CombinationCards>{7, 7, 7}) {
+        return TextSevenSevenSeven;
+    }
+    std::sort(ranks.begin(), ranks.end());
+    if (game.HouseRules.Special678 && ranks == std::array<int, CombinationCards>{6, 7, 8}) {
+        return TextSixSevenEight;
+    }
+    return TextNone;
+}
+
+void paySixCards(Game& game, TableHost& host, int seat) {
+    Seat& player = seatOf(game, seat);
+    Hand& hand = firstHand(game, seat);
+    game.CurrentSeat = seat;
+    TurnUp(hand);
+    ShowMood(game, host, seat, Mood::Neutral);
+    host.ShowBalloon(TextSixCard, TextAutomaticWin);
+    host.Pause(1);
+    host.PlayWinSound();
+    host.ShowBalloon(TextPlayer, TextWins);
+    ShowMood(game, host, seat, Mood::Pleased);
+    ++game.ResolvedHands;
+    player.Credits += WinReturn * player.Bet;
+    player.Bet = 0;
+    ClearHand(hand);
+    Highlight(host, seat);
+    hand.Outcome = OutcomeWon;
+    host.Pause(1.5);
+    host.DrawDealer(DealerReachAcross);
+    Release(host, seat);
+    settledEarly(game, host, seat);
+}
+
+void payCombination(Game& game, TableHost& host, int seat, std::string_view combination) {
+    Seat& player = seatOf(game, seat);
+    Hand& hand = firstHand(game, seat);
+    game.CurrentSeat = seat;
+    TurnUp(hand, CombinationCards);
+    ShowMood(game, host, seat, Mood::Neutral);
+    host.ShowBalloon(combination, TextPaysTwoToOne);
+    ShowMood(game, host, seat, Mood::Pleased);
+    ++game.ResolvedHands;
+    player.Credits += CombinationReturn * player.Bet;
+    player.Bet = 0;
+    Highlight(host, seat);
+    ClearHand(hand);
+    hand.Outcome = OutcomeWon;
+    host.Pause(2);
+    host.DrawDealer(DealerReachAcross);
+    Release(host, seat);
+    settledEarly(game, host, seat);
+}
+
+enum class Result { Win, Push, Lose };
+
+Result compareWithDealer(int total, int dealerTotal) {
+    if (dealerTotal > 21 || total > dealerTotal) {
+        return Result::Win;
+    }
+    return total == dealerTotal ? Result::Push : Result::Lose;
+}
+
+void settleOneHand(Game& game, TableHost& host, int seat) {
+    Seat& player = seatOf(game, seat);
+    switch (compareWithDealer(firstHand(game, seat).Total, game.DealerHand().Total)) {
+    case Result::Win:
+        host.PlayWinSound();
+        host.ShowBalloon(TextPlayer, TextWins);
+        ShowMood(game, host, seat, Mood::Pleased);
+        player.Credits += WinReturn * player.Bet;
+        break;
+    case Result::Push:
+        host.ShowBalloon(TextNone, TextPush);
+        player.Credits += player.Bet;
+        break;
+    case Result::Lose:
+        host.PlayLoseSound();
+        host.ShowBalloon(TextPlayer, TextLoses);
+        ShowMood(game, host, seat, Mood::Displeased);
+        break;
+    }
+    player.Bet = 0;
+}
+
+struct HandWords {
+    std::string_view busted, wins, push, loses;
+};
+constexpr HandWords FirstHandWords{TextFirstBusted, TextFirstWins, TextFirstPush, TextFirstLoses};
+constexpr HandWords SecondHandWords{TextSecondBusted, TextSecondWins, TextSecondPush,
+                                    TextSecondLoses};
+
+// Pays one of a split seat's hands. `before` gains each live stake once, so that
+// comparing it with Credits afterwards tells a net gain from a net loss.
+std::string_view settleSplitHand(const Hand& hand, double stake, int dealerTotal, Seat& player,
+                                 double& before, const HandWords& words) {
+    if (hand.Total < 1) {
+        return words.busted;
+    }
+    before += stake;
+    switch (compareWithDealer(hand.Total, dealerTotal)) {
+    case Result::Win:
+        player.Credits += WinReturn * stake;
+        return words.wins;
+    case Result::Push:
+        player.Credits += stake;
+        return words.push;
+    case Result::Lose:
+        break;
+    }
+    return words.loses;
+}
+
+bool bothWin(std::string_view first, std::string_view second) {
+    return first == TextFirstWins && second == TextSecondWins;
+}
+
+bool lostWithoutWinning(std::string_view first, std::string_view second) {
+    return (first == TextFirstLoses && second == TextSecondLoses) ||
+           (first == TextFirstLoses && second == TextSecondBusted) ||
+           (first == TextFirstBusted && second == TextSecondLoses);
+}
+
+} // namespace
+
+void SettleDealerBlackjack(Game& game, TableHost& host, double insuranceSum) {
+    if (insuranceSum > 0) {
+        host.Pause(1);
+        for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
+            turnTo(game, host, seat);
+            if (seatOf(game, seat).InsuranceBet > 0) {
+                payInsurance(game, host, seat);
+            }
+        }
+    }
+    for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
+        turnTo(game, host, seat);
+        Highlight(host, seat);
+        // A seat that sat the deal out holds no cards and is left alone.
+        if (firstHand(game, seat).Total != 0) {
+            settleAgainstDealerBlackjack(game, host, seat);
+        }
+    }
+}
+
+void PayPlayerBlackjack(Game& game, TableHost& host) {
+    const int seat = game.CurrentSeat;
+    Seat& player = seatOf(game, seat);
+    Hand& hand = firstHand(game, seat);
+    TurnUp(hand);
+    ShowMood(game, host, seat, Mood::Neutral);
+    host.Pause(1);
+    host.PlayBlackjackSound();
+    host.ShowBalloon(TextPlayerHas, TextBlackjack);
+    ++game.ResolvedHands;
+    ShowMood(game, host, seat, Mood::Pleased);
+    player.Credits += player.Bet * game.HouseRules.BlackjackPays + player.Bet;
+    player.Bet = 0;
+    host.Pause(2.5);
+    ClearHand(hand);
+    hand.Outcome = OutcomeBlackjack;
+    host.DrawDealer(DealerReachAcross);
+    host.SeatSettled(seat);
+}
+
+bool HasSpecialCombination(const Game& game, int seat) {
+    return !specialCombination(game, seat).empty();
+}
+
+void SettleSpecials(Game& game, TableHost& host) {
+    const HouseRules& rules = game.HouseRules;
+    if (rules.Special6Cards) {
+        for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
+            const Hand& hand = firstHand(game, seat);
+            if (hand.CardCount >= SixCards && hand.Total <= 21) {
+                paySixCards(game, host, seat);
+            }
+        }
+        return;
+    }
+    if (!rules.Special777 && !rules.Special678) {
+        return;
+    }
+    for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
+        const std::string_view combination = specialCombination(game, seat);
+        if (!combination.empty()) {
+            payCombination(game, host, seat, combination);
+        }
+    }
+}
+
+void SettleAllSeats(Game& game, TableHost& host) {
+    for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
+        turnTo(game, host, seat);
+        Highlight(host, seat);
+        Hand& first = firstHand(game, seat);
+        Hand& second = secondHand(game, seat);
+        // Busted, surrendered, blackjack and specially paid hands were cleared.
+        if (first.Total <= 0 && second.Total <= 0) {
+            continue;
+        }
+        TurnUp(first);
+        ShowMood(game, host, seat, Mood::Neutral);
+        host.Pause(1);
+        if (second.Finished) {
+            SettleSplitSeat(game, host);
+        } else {
+            settleOneHand(game, host, seat);
+        }
+        second.Finished = false;
+        Highlight(host, seat);
+        host.Pause(1.5);
+        host.DrawDealer(DealerRest);
+        host.Pause(1);
+        ClearHand(first);
+        ClearHand(second);
+        host.SeatSettled(seat);
+    }
+}
+
+void SettleSplitSeat(Game& game, TableHost& host) {
+    const int seat = game.CurrentSeat;
+    Seat& player = seatOf(game, seat);
+    const Hand& first = firstHand(game, seat);
+    const int dealerTotal = game.DealerHand().Total;
+    double before = player.Credits;
+
+    // A first hand paid a special payoff was paid in full already: it won.
+    const bool firstPaidEarly = first.Total < 1 && first.Outcome == OutcomeWon;
+    const std::string_view firstWord =
+        firstPaidEarly
+            ? TextWon
+            : settleSplitHand(first, player.Bet, dealerTotal, player, before, FirstHandWords);
+    const std::string_view secondWord = settleSplitHand(
+        secondHand(game, seat), player.SplitBet, dealerTotal, player, before, SecondHandWords);
+    player.Bet = 0;
+    player.SplitBet = 0;
+
+    if (bothWin(firstWord, secondWord)) {
+        host.PlayWinSound();
+    } else if (lostWithoutWinning(firstWord, secondWord)) {
+        host.PlayLoseSound();
+    }
+    std::string words(firstWord); // "Busted/Busted" and the like stay within the small buffer
+    words += secondWord;
+    host.ShowBalloon(TextPlayer, words);
+
+    if (player.Credits > before) {
+        ShowMood(game, host, seat, Mood::Pleased);
+    } else if (player.Credits < before) {
+        ShowMood(game, host, seat, Mood::Displeased);
+    } else {
+        ShowMood(game, host, seat, Mood::Neutral);
+    }
+}
+
+} // namespace dealmoor

@@ -1,0 +1,257 @@
+#include "engine/Shoe.h"
+
+#include "engine/Faces.h"
+#include "engine/TableHost.h"
+#include "engine/Texts.h"
+#include "platform/Clock.h"
+#include "platform/TextCut.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace dealmoor {
+
+namespace {
+
+constexpr int RanksPerSuit = 13;
+constexpr int MixPasses = 30;
+constexpr int ShuffleSounds = 3;
+constexpr double SilentShuffleSeconds = 1.5;
+constexpr std::size_t HandCaptionCut = 38;
+constexpr std::size_t CountsCaptionHeadCut = 32;
+constexpr std::size_t CountsCaptionTailCut = 100;
+constexpr std::size_t CountTextCut = 5;
+
+Card cardOf(int cardId) {
+    return {cardId, ((cardId - 1) % RanksPerSuit) + 1};
+}
+
+// The k-th card of a shoe filled deck after deck, each deck in order.
+Card cardAt(int k) {
+    return cardOf(((k - 1) % CardsPerDeck) + 1);
+}
+
+void reseed(Game& game) {
+    if (game.Random.Source == SeedSource::Clock) {
+        SeedFromClock(game);
+    }
+}
+
+// Thirty passes, each swapping every entry with a random partner.
+void mixByExchange(Shoe& shoe, RandomSource& random, int count) {
+    for (int pass = 0; pass < MixPasses; ++pass) {
+        for (int i = 1; i <= count; ++i) {
+            const int partner = static_cast<int>(RandomInt(random, count)) + 1;
+            std::swap(shoe.ShoeCards[i], shoe.ShoeCards[partner]);
+        }
+    }
+}
+
+void mixSinglePass(Shoe& shoe, RandomSource& random, int count) {
+    for (int i = count; i > 1; --i) {
+        const int partner = static_cast<int>(RandomInt(random, i)) + 1;
+        std::swap(shoe.ShoeCards[i], shoe.ShoeCards[partner]);
+    }
+}
+
+// Entries 1..count are mixed; entry 1 becomes the burn card, counting restarts.
+void mixFreshShoe(Game& game, int count) {
+    reseed(game);
+    if (game.Random.FastShuffle) {
+        mixSinglePass(game.Shoe, game.Random, count);
+    } else {
+        mixByExchange(game.Shoe, game.Random, count);
+    }
+    game.Shoe.Filled = count;
+    game.Shoe.ShoePos = 1;
+    game.CountedCards = 0;
+    game.HiOpt1Count = 0;
+    game.HiOpt2Count = 0;
+}
+
+void fillAndMix(Game& game) {
+    const int size = ShoeSize(game.HouseRules);
+    for (int k = 1; k <= size; ++k) {
+        game.Shoe.ShoeCards[k] = cardAt(k);
+    }
+    mixFreshShoe(game, size);
+}
+
+// The shoe ran out in the middle of a deal: the cards that are not on the table
+// go back into a fresh shoe so that no card is dealt twice. When hardly any
+// are left the whole shoe is used again.
+void reshuffleRemainder(Game& game) {
+    std::array<int, CardsPerDeck + 1> left{};
+    const int size = ShoeSize(game.HouseRules);
+    for (int k = 1; k <= size; ++k) {
+        ++left[cardAt(k).CardId];
+    }
+    for (const Hand& hand : game.Hands) {
+        for (int i = 0; i < hand.CardCount && i < MaxHandCards; ++i) {
+            const int id = hand.CardIds[i];
+            if (id >= 1 && id <= CardsPerDeck && left[id] > 0) {
+                --left[id];
+            }
+        }
+    }
+    int count = 0;
+    for (int id = 1; id <= CardsPerDeck; ++id) {
+        for (int copy = 0; copy < left[id]; ++copy) {
+            game.Shoe.ShoeCards[++count] = cardOf(id);
+        }
+    }
+    if (count < 2) {
+        fillAndMix(game);
+        return;
+    }
+    mixFreshShoe(game, count);
+}
+
+void takeCard(Game& game, int slot, bool shown) {
+    Hand& hand = game.Hands[slot];
+    if (hand.CardCount >= MaxHandCards) {
+        return;
+    }
+    Shoe& shoe = game.Shoe;
+    if (shoe.ShoePos >= shoe.Filled) {
+        reshuffleRemainder(game);
+    }
+    const Card card = shoe.ShoeCards[++shoe.ShoePos];
+    hand.CardIds[hand.CardCount] = card.CardId;
+    hand.Ranks[hand.CardCount] = card.Rank;
+    hand.Shown[hand.CardCount] = shown;
+    ++hand.CardCount;
+    ComputeTotal(hand);
+}
+
+// Weights of ranks 0..13 (0 is no card) in the two counts.
+constexpr std::array<int, 14> HiOpt1Weights{0, 0, 0, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1};
+constexpr std::array<int, 14> HiOpt2Weights{0, 0, 1, 1, 2, 2, 1, 1, 0, 0, -2, -2, -2, -2};
+
+int runningCount(const Game& game, const std::array<int, 14>& weights) {
+    const Shoe& shoe = game.Shoe;
+    const int last = std::min<int>(shoe.ShoePos, MaxShoeCards);
+    int count = 0;
+    for (int entry = 2; entry <= last; ++entry) {
+        const int rank = shoe.ShoeCards[entry].Rank;
+        if (rank >= 1 && rank <= RanksPerSuit) {
+            count += weights[rank];
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+uint32_t SeedFromTime(int hour, int minute, int second, int millisecond) {
+    const uint32_t minutes = static_cast<uint32_t>(hour) * 60 + static_cast<uint32_t>(minute);
+    const uint32_t seconds = minutes * 60 + static_cast<uint32_t>(second);
+    return seconds * 1000 + static_cast<uint32_t>(millisecond);
+}
+
+void SeedFromClock(Game& game) {
+    const UtcTimeOfDay now = CurrentUtcTime();
+    game.Random.Seed = SeedFromTime(now.hour, now.minute, now.second, now.millisecond);
+}
+
+uint32_t RandomInt(RandomSource& random, uint32_t n) {
+    random.Seed = random.Seed * 134775813u + 1u;
+    return static_cast<uint32_t>((static_cast<uint64_t>(random.Seed) * n) >> 32);
+}
+
+int ShoeSize(const HouseRules& rules) {
+    return std::clamp(rules.Cards, CardsPerDeck, MaxShoeCards);
+}
+
+void ShuffleShoe(Game& game, TableHost* visibleOn) {
+    if (visibleOn == nullptr) {
+        fillAndMix(game);
+        return;
+    }
+    TableHost& host = *visibleOn;
+    if (host.WantsCaptions()) {
+        host.SetCaption(HandCaption(game));
+    }
+    ClearHand(game, 1);
+    host.SetFace(1, 0);
+    host.SetFace(1, NeutralFrame(game.Seats[1].Number));
+    host.DrawDealer(DealerReachAcross);
+    host.ShowShuffling();
+    fillAndMix(game);
+    const bool shuffleSound = game.Settings.SoundOn && game.Settings.ShuffleSoundOn;
+    for (int i = 0; i < ShuffleSounds; ++i) {
+        if (shuffleSound) {
+            host.PlayShuffleSound();
+        } else {
+            host.Pause(SilentShuffleSeconds);
+        }
+    }
+    host.DrawDealer(DealerRest);
+}
+
+void TakeCard(Game& game, int slot) {
+    const int entry = game.Hands[slot].CardCount; // 0-based place of the new card
+    const bool shown = slot == DealerSlot ? entry > 0 : (entry >= 2 || game.HouseRules.FaceUp);
+    takeCard(game, slot, shown);
+}
+
+void TakeCardFaceUp(Game& game, int slot) {
+    takeCard(game, slot, true);
+}
+
+int RunningHiOpt1(const Game& game) {
+    return runningCount(game, HiOpt1Weights);
+}
+int RunningHiOpt2(const Game& game) {
+    return runningCount(game, HiOpt2Weights);
+}
+
+std::string HiOptText(int count) {
+    std::string text = count > 0 ? "+" + std::to_string(count) : std::to_string(count);
+    text.resize(std::min(text.size(), CountTextCut));
+    return text;
+}
+
+void ReportCounts(Game& game, TableHost& host) {
+    // A shoe of at most 416 cards keeps both counts within five characters, so
+    // the shown text and the stored number always agree.
+    game.HiOpt1Count = RunningHiOpt1(game);
+    game.HiOpt2Count = RunningHiOpt2(game);
+    game.CountedCards = game.Shoe.ShoePos;
+    if (host.WantsCaptions()) {
+        host.SetCaption(CountsCaption(game));
+    }
+}
+
+std::string CountsCaption(const Game& game) {
+    std::string tail(CaptionCards);
+    tail += std::to_string(game.Shoe.ShoePos);
+    tail += '/';
+    tail += std::to_string(ShoeSize(game.HouseRules));
+    tail += CaptionHiOpt1;
+    tail += HiOptText(RunningHiOpt1(game));
+    tail += CaptionHiOpt2;
+    tail += HiOptText(RunningHiOpt2(game));
+    tail += CaptionClose;
+    return CutText(game.BaseCaption + std::string(CaptionCountsOpen), CountsCaptionHeadCut) +
+           CutText(tail, CountsCaptionTailCut);
+}
+
+std::string HandCaption(const Game& game) {
+    return CutText(game.BaseCaption + std::string(CaptionHand), HandCaptionCut) +
+           std::to_string(game.TotalHands) + std::string(CaptionClose);
+}
+
+bool ReshuffleDue(const Game& game) {
+    const int size = ShoeSize(game.HouseRules);
+    const int pos = game.Shoe.ShoePos;
+    // A shoe refilled from the remainder in the middle of a deal, or filled for
+    // another shoe size, is replaced by a whole fresh shoe.
+    if (game.Shoe.Filled != size) {
+        return true;
+    }
+    return pos > size - ReshuffleReserve || pos >= static_cast<int>(0.8 * size);
+}
+
+} // namespace dealmoor
