@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QList>
+#include <QMessageBox>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
@@ -111,6 +112,10 @@ bool RequestHelpOnF1(QWidget* window, QKeyEvent* event, const std::function<void
         help(HelpContextOf(focused));
     event->accept();
     return true;
+}
+
+void ShowInformation(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QStringLiteral("Information"), text);
 }
 
 OverlayDialog::OverlayDialog(QWidget* parent) : QDialog(parent, Qt::Widget) {

@@ -29,6 +29,9 @@ int HelpContextOf(const QWidget* widget);
 // Asks for the focused control's topic when `event` is F1; true when it was.
 bool RequestHelpOnF1(QWidget* window, QKeyEvent* event, const std::function<void(int)>& help);
 
+// The information message box of the table's windows: the text and one OK button.
+void ShowInformation(QWidget* parent, const QString& text);
+
 // A modal window over the seat view: a plain child of its parent, left only by
 // its own buttons (neither Escape nor a close request ends it).
 class OverlayDialog : public QDialog {

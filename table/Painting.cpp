@@ -1,10 +1,16 @@
 #include "table/Painting.h"
 
+#include "platform/FileLookup.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 
@@ -119,6 +125,24 @@ QString FixedAmount(double value, int width) {
     if (point == u",")
         text.replace(u'.', u',');
     return text;
+}
+
+void SetButtonPicture(QAbstractButton* button, const std::string& programDir, const char* file,
+                      const QString& fallback) {
+    const std::string dir = programDir.empty()
+                                ? QCoreApplication::applicationDirPath().toStdString() + "/"
+                                : programDir;
+    const QPixmap picture(QString::fromStdString(FindFileNoCase(dir, file)));
+    if (picture.isNull()) {
+        button->setIcon(QIcon());
+        button->setText(fallback);
+        return;
+    }
+    // Room for the button's own frame around the picture.
+    constexpr int FrameRoom = 4;
+    button->setText(QString());
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size().boundedTo(button->size() - QSize(FrameRoom, FrameRoom)));
 }
 
 } // namespace dealmoor

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <string>
+
+class QAbstractButton;
 class QImage;
 class QPainter;
 
@@ -44,5 +47,12 @@ void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, in
 // and padded with spaces, using the locale's decimal separator: the text the
 // number displays and the borrowing messages show.
 QString FixedAmount(double value, int width);
+
+// Puts a picture from the program folder (the running program's own folder
+// when `programDir` is empty) on a picture button, scaled down to fit inside
+// it. A missing picture leaves the button with `fallback` as its caption, so
+// the choice can still be told apart.
+void SetButtonPicture(QAbstractButton* button, const std::string& programDir, const char* file,
+                      const QString& fallback);
 
 } // namespace dealmoor
