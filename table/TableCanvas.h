@@ -9,6 +9,8 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -65,6 +67,8 @@ public:
     // 1..SeatCount (a drawn stand-in face when a file is missing).
     void LoadCharacterSheets(const QString& programDir);
     const CharacterSheet& sheetOf(int number) const;
+    // The character whose sheet SetFace(seat, 0) selected last; 0 before any.
+    int selectedCharacter() const { return selectedCharacter_; }
 
     QImage& surface() { return surface_; }
     const QImage& surface() const { return surface_; }
@@ -74,6 +78,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Keeps the surface the widget's size: old contents stay top-left, the rest is background.
+    void ensureSurface();
+    // Copies ViewBuffer (0, 0)-(249, 410) onto the surface at `area`.
+    void copyViewTo(const Area& area);
+    void composeSeatView(int seat, int frame);
+    // The current seat's stake, in red over the betting circle.
+    void writeStake();
+
     Game& game_;
     const SpriteSheets& sheets_;
     QImage surface_;
@@ -102,6 +114,13 @@ private:
     int tag_;
     QImage picture_;
 };
+
+// The cell of a card in the Cards sheet: column by rank, row by suit.
+QRect CardCell(int cardId, int rank);
+
+// The red result line of a seat panel: both hands' results after a split, else
+// the first hand's outcome or its stake.
+QString SeatResultLine(const Game& game, int seat);
 
 // Draws seat `seat`'s panel picture into `picture` (resized to panelSize) on `colour`:
 // name, result line, credits, and the portrait chosen by the window's width and the panel's height.

@@ -1,0 +1,517 @@
+#include "table/TableCanvas.h"
+
+#include "engine/Faces.h"
+#include "engine/Game.h"
+#include "engine/Texts.h"
+#include "platform/FileLookup.h"
+#include "table/CharacterFrames.h"
+#include "table/Painting.h"
+#include "table/SpriteSheets.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <string>
+
+namespace dealmoor {
+
+namespace {
+
+// Card cells in the Cards sheet and the step between overlapping cards.
+constexpr int CardWidth = 41;
+constexpr int CardHeight = 54;
+constexpr int CardStep = 16;
+constexpr int RanksPerSuit = 13;
+
+constexpr int BalloonWidth = 97;
+constexpr int BalloonHeight = 70;
+constexpr int PortraitPitch = 178;
+constexpr int PortraitHeight = 175;
+constexpr int SmallPortraitSize = 89;
+constexpr int BalloonLineMax = 255;
+constexpr int PanelResultMax = 20;
+
+constexpr int PanelFontSize = 8;
+constexpr int StakeFontSize = 10;
+constexpr int TableTextFontSize = 14;
+constexpr int ShufflingFontSize = 14;
+
+// Character strips stand as tall as the white wall behind the seat view.
+constexpr int FaceWallBottom = 229;
+
+// (left, top)-(right, bottom), right and bottom exclusive, as the drawing rules write them.
+QRect Span(int left, int top, int right, int bottom) {
+    return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+}
+
+QRect SpanOf(const Area& area) {
+    return Span(area.left, area.top, area.right, area.bottom);
+}
+
+QFont TableFont(int pointSize, bool bold) {
+    QFont font(QApplication::font().family());
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QString FromText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Money(double amount) {
+    return QLocale().toCurrencyString(amount);
+}
+
+// Writes text with its top-left corner at (left, top).
+void WriteAt(QPainter& painter, int left, int top, const QString& text) {
+    painter.drawText(left, top + painter.fontMetrics().ascent(), text);
+}
+
+int TextWidth(QPainter& painter, const QString& text) {
+    return painter.fontMetrics().horizontalAdvance(text);
+}
+
+// Writes text centred horizontally on `centre` (left = centre - width div 2).
+void WriteCentred(QPainter& painter, int centre, int top, const QString& text) {
+    WriteAt(painter, centre - TextWidth(painter, text) / 2, top, text);
+}
+
+void SetTextStyle(QPainter& painter, int pointSize, bool bold, const QColor& colour) {
+    painter.setFont(TableFont(pointSize, bold));
+    painter.setPen(colour);
+}
+
+bool IsCard(int cardId, int rank) {
+    return cardId >= 1 && cardId <= 52 && rank >= 1 && rank <= RanksPerSuit;
+}
+
+int CardsIn(const Hand& hand) {
+    return std::clamp(hand.CardCount, 0, MaxHandCards);
+}
+
+// Draws card k of a hand at (left(k), top): its face when Shown, else the back.
+// An entry that holds no real card shows its back rather than a cell outside the sheet.
+template <typename LeftOf>
+void DrawHand(QPainter& painter, const SpriteSheets& sheets, const Hand& hand, int top,
+              LeftOf left) {
+    for (int k = 0; k < CardsIn(hand); ++k) {
+        const QRect target(left(k), top, CardWidth, CardHeight);
+        const int cardId = hand.CardIds[k];
+        const int rank = hand.Ranks[k];
+        if (hand.Shown[k] && IsCard(cardId, rank)) {
+            painter.drawImage(target, sheets.Cards, CardCell(cardId, rank));
+        } else {
+            painter.drawImage(target, sheets.CardBack, QRect(0, 0, CardWidth, CardHeight));
+        }
+    }
+}
+
+bool IsSeat(int seat) {
+    return seat >= 1 && seat <= MaxSeats;
+}
+
+// A plain stand-in strip of four faces for a character whose picture file is missing.
+QImage PlaceholderStrip(int frameWidth, int height) {
+    QImage strip(frameWidth * FacesPerStrip, height, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int headWidth = frameWidth * 2 / 5;
+    const int headHeight = height / 2;
+    for (int f = 0; f < FacesPerStrip; ++f) {
+        const QPoint centre(f * frameWidth + frameWidth / 2, height / 2);
+        const QRect head(centre.x() - headWidth / 2, centre.y() - headHeight / 2, headWidth,
+                         headHeight);
+        painter.setPen(QPen(QColor(0x60, 0x40, 0x30), 2));
+        painter.setBrush(QColor(0xF0, 0xC8, 0xA0));
+        painter.drawEllipse(head);
+        painter.setBrush(Qt::black);
+        const int eyeY = head.top() + headHeight * 2 / 5;
+        painter.drawEllipse(QPoint(centre.x() - headWidth / 5, eyeY), 3, 3);
+        painter.drawEllipse(QPoint(centre.x() + headWidth / 5, eyeY), 3, 3);
+        painter.setBrush(Qt::NoBrush);
+        // Frames show a smile, a straight mouth, a frown and a wondering mouth.
+        const QRect mouth(centre.x() - headWidth / 5, head.top() + headHeight * 3 / 5,
+                          headWidth * 2 / 5, headHeight / 6);
+        switch (f) {
+        case 0:
+            painter.drawArc(mouth, 200 * 16, 140 * 16);
+            break;
+        case 1:
+            painter.drawLine(mouth.left(), mouth.center().y(), mouth.right(), mouth.center().y());
+            break;
+        case 2:
+            painter.drawArc(mouth.translated(0, mouth.height() / 2), 20 * 16, 140 * 16);
+            break;
+        default:
+            painter.drawEllipse(mouth.center(), 5, 6);
+            break;
+        }
+    }
+    return strip;
+}
+
+const CharacterSheet NoSheet{};
+
+} // namespace
+
+QRect CardCell(int cardId, int rank) {
+    return QRect((rank - 1) * CardWidth, (cardId - 1) / RanksPerSuit * CardHeight, CardWidth,
+                 CardHeight);
+}
+
+TableCanvas::TableCanvas(Game& game, const SpriteSheets& sheets, QWidget* parent)
+    : QWidget(parent), game_(game), sheets_(sheets),
+      viewBuffer_(ViewWidth + 1, ViewHeight, QImage::Format_RGB32) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    viewBuffer_.fill(Qt::white);
+    setAreas(5, 5, 265, 5);
+    ensureSurface();
+}
+
+void TableCanvas::setAreas(int dealerLeft, int dealerTop, int seatLeft, int seatTop) {
+    DealerArea = {dealerLeft, dealerTop, dealerLeft + ViewWidth, dealerTop + ViewHeight};
+    SeatArea = {seatLeft, seatTop, seatLeft + ViewWidth, seatTop + ViewHeight};
+}
+
+void TableCanvas::ensureSurface() {
+    if (surface_.size() == size()) {
+        return;
+    }
+    QImage grown(size(), QImage::Format_RGB32);
+    grown.fill(palette().color(backgroundRole()));
+    QPainter painter(&grown);
+    painter.drawImage(0, 0, surface_);
+    painter.end();
+    surface_ = std::move(grown);
+}
+
+void TableCanvas::copyViewTo(const Area& area) {
+    ensureSurface();
+    QPainter painter(&surface_);
+    painter.drawImage(SpanOf(area), viewBuffer_, QRect(0, 0, ViewWidth, ViewHeight));
+    painter.end();
+    update(SpanOf(area));
+}
+
+void TableCanvas::DrawDealer(int pose) {
+    QPainter view(&viewBuffer_);
+    view.fillRect(Span(0, 0, 249, 167), Qt::white);
+    view.fillRect(Span(0, 181, 249, 410), FeltGreen);
+    view.drawImage(Span(0, 167, 249, 183), sheets_.dtable1, Span(20, 0, 269, 15));
+    view.drawImage(Span(0, 270, 249, 331), sheets_.dtable2, Span(24, 0, 249, 60));
+    view.drawImage(Span(72, 1, 176, 167), sheets_.dbody, Span(0, 0, 104, 166));
+
+    // The right arm rests, or holds the deck over the table while dealing.
+    if (pose == DealerRest) {
+        view.drawImage(Span(23, 87, 90, 167), sheets_.drarm1, Span(0, 0, 67, 80));
+    } else {
+        view.drawImage(Span(27, 87, 119, 240), sheets_.drarm2, Span(0, 0, 92, 153));
+    }
+    // The left arm rests, or carries a card down, across, or opens over it.
+    switch (pose) {
+    case DealerRest:
+        view.drawImage(Span(156, 93, 206, 167), sheets_.dlarm0, Span(0, 0, 50, 76));
+        break;
+    case DealerReachDown:
+        view.drawImage(Span(155, 91, 223, 289), sheets_.dlarm1, Span(0, 0, 68, 198));
+        break;
+    case DealerReachAcross:
+        view.drawImage(Span(86, 92, 189, 240), sheets_.dlarm2, Span(0, 0, 103, 148));
+        break;
+    case DealerHandOpen:
+        view.drawImage(Span(155, 91, 211, 285), sheets_.dlarm3, Span(0, 0, 56, 194));
+        break;
+    default:
+        break;
+    }
+    // At rest the deck lies on the table.
+    if (pose == DealerRest) {
+        view.drawImage(Span(78, 186, 119, 240), sheets_.CardBack, Span(0, 0, 41, 54));
+    }
+    // The first card stands apart from the overlapping row of the others.
+    DrawHand(view, sheets_, game_.DealerHand(), 300,
+             [](int k) { return k == 0 ? 50 : 95 + CardStep * (k - 1); });
+    view.end();
+    copyViewTo(DealerArea);
+}
+
+void TableCanvas::SetFace(int seat, int frame) {
+    if (!IsSeat(seat)) {
+        return;
+    }
+    const Seat& who = game_.Seats[seat];
+    if (frame == 0) {
+        if (IsCharacterNumber(who.Number)) {
+            selectedCharacter_ = who.Number;
+        }
+        return;
+    }
+    if (frame < 1 || frame > FacesPerStrip) {
+        return;
+    }
+    composeSeatView(seat, frame);
+    copyViewTo(SeatArea);
+    writeStake();
+}
+
+void TableCanvas::composeSeatView(int seat, int frame) {
+    QPainter view(&viewBuffer_);
+    view.fillRect(Span(0, 0, 249, 228), Qt::white);
+    view.fillRect(Span(0, 229, 249, 261), Qt::black);
+    view.fillRect(Span(0, 269, 249, 410), FeltGreen);
+    view.drawImage(Span(94, 320, 155, 381), sheets_.ptable, Span(0, 0, 61, 61));
+    view.drawImage(Span(0, 261, 250, 269), sheets_.ptable2, Span(0, 0, 250, 8));
+
+    // The character stands centred on x 125, over the table parts.
+    const CharacterSheet& sheet = sheetOf(selectedCharacter_);
+    if (!sheet.strip.isNull()) {
+        const int width = sheet.frameWidth;
+        const int height = sheet.strip.height();
+        const int left = 125 - width / 2;
+        view.drawImage(QRect(left, sheet.frameTop, width, height), sheet.strip,
+                       QRect((frame - 1) * width, 0, width, height));
+    }
+
+    DrawHand(view, sheets_, game_.Hands[seat], 354, [](int k) { return 4 + CardStep * k; });
+    const Hand& second = game_.Hands[seat + SecondHandOffset];
+    if (game_.Seats[seat].HasSplit && second.CardCount >= 1) {
+        DrawHand(view, sheets_, second, 354, [](int k) { return 129 + CardStep * k; });
+    }
+}
+
+void TableCanvas::writeStake() {
+    if (!IsSeat(game_.CurrentSeat)) {
+        return;
+    }
+    const Seat& current = game_.Seats[game_.CurrentSeat];
+    const double stake = current.Bet + current.SplitBet;
+    if (stake <= 0) {
+        return;
+    }
+    QPainter painter(&surface_);
+    SetTextStyle(painter, StakeFontSize, true, Qt::red);
+    WriteCentred(painter, (SeatArea.left + SeatArea.right) / 2, SeatArea.bottom - 75, Money(stake));
+    painter.end();
+    update(SpanOf(SeatArea));
+}
+
+void TableCanvas::ShowBalloon(std::string_view first, std::string_view second) {
+    ensureSurface();
+    const QString a = FromText(first).left(BalloonLineMax);
+    const QString b = FromText(second).left(BalloonLineMax);
+    const int x0 = DealerArea.left;
+    const int y0 = DealerArea.top;
+    const QRect balloon(x0 + 152, y0 + 39, BalloonWidth, BalloonHeight);
+    const QRect whole(0, 0, BalloonWidth, BalloonHeight);
+
+    QPainter painter(&surface_);
+    // The mask whitens the balloon's shape, the outline then darkens its edge,
+    // and the view stays visible around it.
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(balloon, sheets_.balloon2, whole);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(balloon, sheets_.balloon, whole);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+    // One line alone is written large; two lines share the balloon.
+    if (a.isEmpty() || b.isEmpty()) {
+        const QString& alone = a.isEmpty() ? b : a;
+        if (!alone.isEmpty()) {
+            SetTextStyle(painter, alone.size() <= 4 ? 18 : 10, true, Qt::black);
+            WriteCentred(painter, x0 + 205, y0 + 63, alone);
+        }
+    } else {
+        SetTextStyle(painter, a.size() <= 6 ? 12 : 8, true, Qt::black);
+        WriteCentred(painter, x0 + 207, y0 + 57, a);
+        if (b.size() <= 2) {
+            SetTextStyle(painter, 24, true, Qt::black);
+            WriteCentred(painter, x0 + 205, y0 + 71, b);
+        } else {
+            SetTextStyle(painter, b.size() <= 8 ? 12 : 8, true, Qt::black);
+            WriteCentred(painter, x0 + 205, y0 + 75, b);
+        }
+    }
+    painter.end();
+    update(balloon);
+}
+
+void TableCanvas::WriteTableText(TableText text, bool secondHand) {
+    ensureSurface();
+    const QString words = FromText(TableTextString(text));
+    QPainter painter(&surface_);
+    SetTextStyle(painter, TableTextFontSize, true, Qt::white);
+    // A second hand's word stands right of the first hand's; "Busted" ends at the right edge.
+    int left = SeatArea.left + 10;
+    if (secondHand && text == TableText::Doubled) {
+        left = SeatArea.left + 100;
+    } else if (secondHand && text == TableText::Busted) {
+        left = SeatArea.right - 10 - TextWidth(painter, words);
+    }
+    WriteAt(painter, left, SeatArea.bottom - 85, words);
+    painter.end();
+    update(SpanOf(SeatArea));
+}
+
+void TableCanvas::ShowShuffling() {
+    ensureSurface();
+    QPainter painter(&surface_);
+    painter.fillRect(
+        Span(DealerArea.left, DealerArea.top + 166, DealerArea.right, DealerArea.bottom),
+        Qt::black);
+    SetTextStyle(painter, ShufflingFontSize, false, Qt::yellow);
+    WriteCentred(painter, (DealerArea.left + DealerArea.right) / 2, DealerArea.top + 250,
+                 FromText(TextShuffling));
+    painter.end();
+    update(SpanOf(DealerArea));
+}
+
+void TableCanvas::PaintTable() {
+    if (game_.CurrentSeat == 0) {
+        game_.CurrentSeat = 1;
+    }
+    DrawDealer(DealerRest);
+    if (IsSeat(game_.CurrentSeat)) {
+        SetFace(game_.CurrentSeat, NeutralFrame(game_.Seats[game_.CurrentSeat].Number));
+    }
+    ensureSurface();
+    QPainter painter(&surface_);
+    DrawBevel(painter, DealerArea.left, DealerArea.top, DealerArea.right, DealerArea.bottom,
+              BevelSunken);
+    DrawBevel(painter, SeatArea.left, SeatArea.top, SeatArea.right, SeatArea.bottom, BevelSunken);
+    painter.end();
+    update();
+}
+
+void TableCanvas::LoadCharacterSheets(const QString& programDir) {
+    for (CharacterSheet& sheet : characterSheets_) {
+        sheet = CharacterSheet{};
+    }
+    const int seats = std::clamp<int>(game_.SeatCount, 0, MaxSeats);
+    for (int seat = 1; seat <= seats; ++seat) {
+        const int number = game_.Seats[seat].Number;
+        if (!IsCharacterNumber(number)) {
+            continue;
+        }
+        const CharacterFrame frame = CharacterFrames[number];
+        const std::string name = "dmoor" + std::to_string(number) + ".bmp";
+        const std::string path = FindFileNoCase(programDir.toStdString(), name);
+        QImage strip;
+        if (!path.empty()) {
+            strip.load(QString::fromStdString(path));
+        }
+        strip = strip.isNull() ? PlaceholderStrip(frame.FrameWidth, FaceWallBottom - frame.FrameTop)
+                               : strip.convertToFormat(QImage::Format_RGB32);
+        characterSheets_[number] = {strip, frame.FrameWidth, frame.FrameTop};
+    }
+}
+
+const CharacterSheet& TableCanvas::sheetOf(int number) const {
+    return IsCharacterNumber(number) ? characterSheets_[number] : NoSheet;
+}
+
+void TableCanvas::paintEvent(QPaintEvent* event) {
+    ensureSurface();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+void TableCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ensureSurface();
+}
+
+// ---- seat panels ----
+
+SeatPanelView::SeatPanelView(int tag, QWidget* parent) : QFrame(parent), tag_(tag) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+}
+
+void SeatPanelView::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!pictureVisible || picture_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.setClipRect(inside);
+    painter.drawImage(inside.topLeft(), picture_);
+}
+
+void SeatPanelView::mousePressEvent(QMouseEvent* event) {
+    // Only a seat in play shows its picture, and only its picture answers a click.
+    if (event->button() == Qt::LeftButton && pictureVisible) {
+        emit clicked(tag_);
+        return;
+    }
+    QFrame::mousePressEvent(event);
+}
+
+QString SeatResultLine(const Game& game, int seat) {
+    const Seat& who = game.Seats[seat];
+    const Hand& first = game.Hands[seat];
+    const Hand& second = game.Hands[seat + SecondHandOffset];
+    if (second.Finished || second.Total > 0) {
+        const QString firstPart =
+            first.Total == 0 ? FromText(TextBusted) + QLatin1Char('/') : Money(who.Bet) + '/';
+        const QString secondPart = second.Total == 0 ? FromText(TextBusted) : Money(who.SplitBet);
+        return (firstPart + secondPart).left(PanelResultMax);
+    }
+    switch (first.Outcome) {
+    case OutcomeBusted:
+        return FromText(TextBusted);
+    case OutcomeWon:
+        return FromText(TextWon);
+    case OutcomeBlackjack:
+        return FromText(TextBlackjack);
+    default:
+        return Money(who.Bet);
+    }
+}
+
+void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,
+                   int seat, QColor colour, int windowWidth) {
+    if (game.SeatCount == 1) {
+        colour = QApplication::palette().color(QPalette::Button);
+    }
+    picture = QImage(panelSize, QImage::Format_RGB32);
+    picture.fill(colour);
+    if (!IsSeat(seat)) {
+        return;
+    }
+    const Seat& who = game.Seats[seat];
+    QPainter painter(&picture);
+    SetTextStyle(painter, PanelFontSize, false, Qt::black);
+    WriteAt(painter, 1, 1, QString::fromStdString(who.Name));
+    WriteAt(painter, 1, 40, Money(who.Credits));
+    painter.setPen(Qt::red);
+    WriteAt(painter, 1, 20, SeatResultLine(game, seat));
+
+    // Large portraits on a wide window or tall panels, small ones on a medium window.
+    const int n = who.Number;
+    if (!IsCharacterNumber(n)) {
+        return;
+    }
+    if (windowWidth > 1000 || panelSize.height() > 200) {
+        const int top = (n - 1) * PortraitPitch;
+        painter.drawImage(Span(52, 55, 230, 230), sheets.Heads,
+                          Span(0, top, 178, top + PortraitHeight));
+        painter.fillRect(Span(0, 220, 230, 230), colour);
+        painter.fillRect(Span(220, 0, 230, 230), colour);
+    } else if (windowWidth >= 780) {
+        painter.drawImage(Span(120, 0, 209, 89), sheets.Head2,
+                          Span(0, (n - 1) * SmallPortraitSize, 89, n * SmallPortraitSize));
+    }
+}
+
+} // namespace dealmoor
