@@ -1,0 +1,100 @@
+#include "sim/Bench.h"
+
+#include "sim/Format.h"
+#include "sim/Report.h"
+#include "sim/SimRun.h"
+#include "sim/SimTable.h"
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace dealmoor::sim {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double BenchSeconds = 2.0;
+constexpr int64_t DealsPerLap = 4096; // deals between two looks at the clock
+
+struct Lap {
+    int64_t deals = 0;
+    int64_t hands = 0;
+    double seconds = 0;
+};
+
+Lap playFor(const Game& prototype, uint32_t seed, double seconds) {
+    SimTable table(prototype, TableConfig{}, seed, "");
+    table.start();
+    const auto start = Clock::now();
+    double elapsed = 0;
+    while (elapsed < seconds && !table.nobodyBets()) {
+        table.play(DealsPerLap);
+        elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    return {table.stats().Deals, table.stats().Hands, elapsed};
+}
+
+std::string padLeft(const std::string& text, size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+void printFigure(std::FILE* out, bool fast, const BenchFigure& f) {
+    const double perSecond = static_cast<double>(f.Deals) / f.Seconds;
+    const double handsPerSecond = static_cast<double>(f.Hands) / f.Seconds;
+    std::string text = ShuffleName(fast);
+    text.resize(40, ' ');
+    text += padLeft(std::to_string(f.Threads), 8) + padLeft(Fixed(perSecond, 0), 14) +
+            padLeft(Fixed(handsPerSecond, 0), 14) + padLeft(Fixed(perSecond / f.Threads, 0), 16) +
+            padLeft(Fixed(handsPerSecond / f.Threads, 0), 16);
+    std::fputs(text.c_str(), out);
+    std::fputc('\n', out);
+    std::fflush(out);
+}
+
+} // namespace
+
+BenchFigure MeasureDeals(const Game& prototype, unsigned threads, uint32_t seed, double seconds) {
+    std::vector<Lap> laps(threads);
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back(
+            [&, t] { laps[t] = playFor(prototype, SeedForTable(seed, t), seconds); });
+    }
+    for (auto& worker : workers) {
+        worker.join();
+    }
+    BenchFigure figure;
+    figure.Threads = threads;
+    for (const Lap& lap : laps) {
+        figure.Deals += lap.deals;
+        figure.Hands += lap.hands;
+        figure.Seconds = std::max(figure.Seconds, lap.seconds);
+    }
+    return figure;
+}
+
+void RunBench(std::FILE* out, const Game& table, uint32_t seed, unsigned cores) {
+    Game computers = table;
+    computers.SeatCount = MaxSeats;
+    for (int s = 1; s <= MaxSeats; ++s) {
+        computers.Seats[s].Human = false;
+    }
+    std::string head = "shuffle";
+    head.resize(40, ' ');
+    head += padLeft("threads", 8) + padLeft("deals/s", 14) + padLeft("hands/s", 14) +
+            padLeft("deals/s/core", 16) + padLeft("hands/s/core", 16);
+    std::fprintf(out, "bench: six computer seats, about %.0f s a line\n", BenchSeconds);
+    std::fputs((head + "\n").c_str(), out);
+    for (bool fast : {false, true}) {
+        computers.Random.FastShuffle = fast;
+        printFigure(out, fast, MeasureDeals(computers, 1, seed, BenchSeconds));
+        if (cores > 1) {
+            printFigure(out, fast, MeasureDeals(computers, cores, seed, BenchSeconds));
+        }
+    }
+}
+
+} // namespace dealmoor::sim

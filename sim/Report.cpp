@@ -1,0 +1,116 @@
+#include "sim/Report.h"
+
+#include "sim/Format.h"
+#include "sim/SimTable.h"
+
+#include <string>
+
+namespace dealmoor::sim {
+
+namespace {
+
+void printLine(std::FILE* out, const std::string& text) {
+    std::fputs(text.c_str(), out);
+    std::fputc('\n', out);
+}
+
+std::string padRight(std::string text, size_t width) {
+    if (text.size() < width) {
+        text.append(width - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string padLeft(const std::string& text, size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+const char* onOff(bool on, const char* yes, const char* no) {
+    return on ? yes : no;
+}
+
+std::string rulesLine(const HouseRules& r) {
+    std::string text = "rules: " + std::to_string(r.Cards) + " cards, dealer " +
+                       onOff(r.HitSoft17, "hits", "stands on") + " soft 17, blackjack pays " +
+                       Fixed(r.BlackjackPays, 1) + ", double on " + std::to_string(r.DoubleMin) +
+                       ".." + std::to_string(r.DoubleMax);
+    text += onOff(r.DoubleAfterSplit, " also after a split", " not after a split");
+    text += onOff(r.SplitAnyFaceCard, ", any two tens split", ", only equal ranks split");
+    text += onOff(r.HitSplitAces, ", split aces play on", ", split aces take one card");
+    text += onOff(r.LateSurrender, ", late surrender", ", no surrender");
+    if (r.Special6Cards) {
+        text += ", six cards win";
+    } else {
+        text += onOff(r.Special777, ", 7-7-7 pays 2-1", "");
+        text += onOff(r.Special678, ", 6-7-8 pays 2-1", "");
+    }
+    text += ", table " + Fixed(r.TableMin, 2) + ".." + Fixed(r.TableMax, 2);
+    return text;
+}
+
+std::string resultRow(const std::string& who, const std::string& play, const ResultSums& sums,
+                      const std::string& topUps) {
+    const RatioEstimate e = EstimatePerUnit(sums);
+    const std::string interval =
+        "[" + Percent(e.PerUnit - e.HalfWidth) + ", " + Percent(e.PerUnit + e.HalfWidth) + "]";
+    return padRight(who, 36) + padRight(play, 16) + padLeft(std::to_string(sums.Deals), 11) +
+           padLeft(Fixed(sums.Bets, 2), 16) + padLeft(Fixed(sums.Net, 2), 15) +
+           padLeft(Percent(e.PerUnit), 10) + "  " + padRight(interval, 25) + topUps;
+}
+
+} // namespace
+
+std::string Percent(double perUnit) {
+    return Fixed(100 * perUnit, 3) + "%";
+}
+
+const char* ShuffleName(bool fast) {
+    return fast ? "fast shuffle (one Fisher-Yates pass)" : "game shuffle (30 exchange passes)";
+}
+
+void PrintHeader(std::FILE* out, const Game& game, const RunDescription& run) {
+    printLine(out, "dealmoor-sim: " + std::to_string(run.Deals) + " deals, " +
+                       std::to_string(run.Tables) + (run.Tables == 1 ? " table" : " tables") +
+                       ", seed " + std::to_string(run.Seed) + ", " + ShuffleName(run.FastShuffle));
+    printLine(out, rulesLine(game.HouseRules));
+    printLine(out, "result per unit = net / sum of initial bets (doubled and split stakes are not "
+                   "in the divisor); 95% interval by the delta method for this ratio over the "
+                   "per-deal pairs (initial bet b, net x): R +- 1.96 * sqrt(sum (x - R b)^2 / "
+                   "(n (n - 1))) / mean b");
+    if (run.TopUp) {
+        printLine(out, "credits: a seat holding less than " + Fixed(TopUpStakes, 0) +
+                           " times its stake is refilled to its starting credits between deals "
+                           "(counted as top-ups)");
+    } else {
+        printLine(out, "credits: never refilled; a seat that cannot cover the table minimum "
+                       "sits out");
+    }
+}
+
+void PrintResults(std::FILE* out, const Game& game, const SeatPlay& play, const RunResult& result,
+                  bool checked) {
+    const TableStats& stats = result.stats;
+    printLine(out, padRight("seat", 36) + padRight("plays by", 16) + padLeft("deals", 11) +
+                       padLeft("initial bets", 16) + padLeft("net", 15) + padLeft("per unit", 10) +
+                       "  " + padRight("95% interval", 25) + "top-ups");
+    for (int s = 1; s <= game.SeatCount; ++s) {
+        const std::string who = std::to_string(s) + " " + game.Seats[s].Name;
+        const std::string topUps =
+            std::to_string(stats.TopUps[s]) + " (" + Fixed(stats.TopUpCredits[s], 2) + ")";
+        printLine(out, resultRow(who, play[s], stats.Seats[s], topUps));
+    }
+    printLine(out, resultRow("table", "", stats.Table, ""));
+    if (result.nobodyBets) {
+        printLine(out, "note: play stopped early: no seat could cover the table minimum");
+    }
+    if (checked && result.failure.empty()) {
+        printLine(out, "check: every deal passed");
+    }
+    const double seconds = result.seconds > 0 ? result.seconds : 1e-9;
+    printLine(out, "speed: " + Fixed(static_cast<double>(stats.Deals) / seconds, 0) + " deals/s, " +
+                       Fixed(static_cast<double>(stats.Hands) / seconds, 0) + " hands/s (" +
+                       std::to_string(stats.Deals) + " deals in " + Fixed(result.seconds, 3) +
+                       " s)");
+}
+
+} // namespace dealmoor::sim
