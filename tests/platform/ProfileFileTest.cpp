@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <climits>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -166,19 +164,13 @@ TEST(ProfileFile, SaveThatCannotWriteLeavesTheOldFile) {
     TempFolder dir;
     const std::string path = dir / "DMOOR.INI";
     WriteFile(path, "[S]\nk=old\n");
-    // A file size limit makes the write of the new contents fail, also for root.
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 512;
-    ::setrlimit(RLIMIT_FSIZE, &small);
     ProfileFile file(path);
     file.setString("S", "k", std::string(1000, 'n'));
-    const bool wasSaved = file.save();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    bool wasSaved = true;
+    {
+        const testing::FileSizeLimit limit(512);
+        wasSaved = file.save();
+    }
     EXPECT_FALSE(wasSaved);
     expectOnlyTheOldFile(dir.path(), path, "[S]\nk=old\n");
 }
