@@ -1,5 +1,7 @@
 #include "strategy/StrategyCard.h"
 
+#include "platform/TextCut.h"
+
 #include <algorithm>
 
 namespace dealmoor {
@@ -10,10 +12,11 @@ std::string StrategyCard::titleText() const {
 }
 
 void StrategyCard::setTitle(const std::string& title) {
-    const size_t length = std::min<size_t>(title.size(), CardTitleMax);
+    // Never leaves half a character at the end of the title.
+    const std::string kept = CutText(title, CardTitleMax);
     Title.fill(0);
-    std::copy_n(title.begin(), length, Title.begin());
-    TitleLength = static_cast<uint8_t>(length);
+    std::copy(kept.begin(), kept.end(), Title.begin());
+    TitleLength = static_cast<uint8_t>(kept.size());
 }
 
 } // namespace dealmoor

@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 #include "platform/FileLookup.h"
+#include "platform/TextCut.h"
 
 #include <array>
 #include <cerrno>
@@ -126,7 +127,7 @@ void FillDefaultTable(StrategyCard& card) {
 }
 
 std::string DefaultCardTitle(const std::string& seatName) {
-    return (DefaultTitlePrefix + seatName.substr(0, NameMax)).substr(0, CardTitleMax);
+    return CutText(DefaultTitlePrefix + CutText(seatName, NameMax), CardTitleMax);
 }
 
 std::string DefaultCardFileName(int number) {

@@ -155,6 +155,9 @@ TEST(DefaultCard, TitleTakesTheFirst23CharactersOfALongName) {
     EXPECT_EQ(DefaultCardTitle("ABCDEFGHIJKLMNOPQRSTUVWXYZabcd"),
               "Strategy Card -- ABCDEFGHIJKLMNOPQRSTUVW");
     EXPECT_EQ(DefaultCardTitle(""), "Strategy Card -- ");
+    // A character that does not fit whole is left out rather than cut in half.
+    EXPECT_EQ(DefaultCardTitle("ABCDEFGHIJKLMNOPQRSTUV\u00e9xyz"),
+              "Strategy Card -- ABCDEFGHIJKLMNOPQRSTUV");
 }
 
 TEST(CardFile, RoundTripKeepsEveryByte) {
