@@ -1,0 +1,162 @@
+#pragma once
+// A table host for engine tests: logs every call as a short line and answers
+// the bet and decision windows from a script, one queue per seat.
+
+#include "engine/Game.h"
+#include "engine/TableHost.h"
+#include "engine/Texts.h"
+#include "strategy/ComputerPlayer.h"
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dealmoor::enginetest {
+
+// Scripted answers of the decision window.
+enum class Answer { Stand, Hit, Double, Split, Surrender };
+
+class RecordingHost : public TableHost {
+public:
+    explicit RecordingHost(Game& game) : game_(game) {}
+
+    // Stakes and insurance put up by the bet window, per seat; an empty queue bets 0.
+    std::map<int, std::deque<double>> bets;
+    std::map<int, std::deque<double>> insurance;
+    // Decision window answers per seat; an empty queue stands.
+    std::map<int, std::deque<Answer>> answers;
+    bool wantsCaptions = true;
+    // Runs after every card a hand takes, to look at the table at that moment.
+    std::function<void(int)> onCardTaken;
+
+    std::vector<std::string> log;
+    std::string caption;
+
+    void Pause(double seconds) override { add("pause " + number(seconds)); }
+
+    void ShowBetWindow() override {
+        Seat& seat = game_.Seats[game_.CurrentSeat];
+        if (game_.InsuranceOffer) {
+            add("insure " + std::to_string(game_.CurrentSeat));
+            const double amount = next(insurance[game_.CurrentSeat], 0.0);
+            seat.Credits -= amount;
+            seat.InsuranceBet = amount;
+            return;
+        }
+        add("bet " + std::to_string(game_.CurrentSeat));
+        const double amount = next(bets[game_.CurrentSeat], 0.0);
+        seat.Credits -= amount;
+        seat.Bet = amount;
+    }
+
+    void ShowDecisionWindow() override {
+        add("decide " + std::to_string(game_.CurrentSeat));
+        const int slot = CurrentHandSlot(game_);
+        switch (next(answers[game_.CurrentSeat], Answer::Stand)) {
+        case Answer::Stand:
+            game_.Decision = DecisionStand;
+            game_.Hands[slot].Finished = true;
+            break;
+        case Answer::Hit:
+            game_.Decision = DecisionTakeCard;
+            break;
+        case Answer::Double:
+            game_.Decision = DecisionTakeCard;
+            game_.Hands[slot].DoubleRequested = true;
+            break;
+        case Answer::Split:
+            SplitHand(game_);
+            break;
+        case Answer::Surrender:
+            game_.Decision = DecisionSurrender;
+            game_.Hands[game_.CurrentSeat].Finished = true;
+            break;
+        }
+    }
+
+    void DrawDealer(int pose) override { add("dealer " + std::to_string(pose)); }
+    void SetFace(int seat, int frame) override {
+        add("face " + std::to_string(seat) + " " + std::to_string(frame));
+    }
+    void SeatPanel(int seat, PanelColour colour) override {
+        add("panel " + std::to_string(seat) + (colour == PanelColour::Highlight ? " on" : " off"));
+    }
+    void ShowBalloon(std::string_view first, std::string_view second) override {
+        add("balloon " + std::string(first) + "|" + std::string(second));
+    }
+    void DealAnimation() override { add("anim"); }
+    void WriteTableText(TableText text, bool secondHand) override {
+        add("text " + std::string(TableTextString(text)) + (secondHand ? " second" : " first"));
+    }
+    void PlayCardSound() override { add("sound card"); }
+    void PlayWinSound() override { add("sound win"); }
+    void PlayLoseSound() override { add("sound lose"); }
+    void PlayBlackjackSound() override { add("sound blackjack"); }
+    void PlayShuffleSound() override { add("sound shuffle"); }
+    void SetCaption(std::string_view text) override {
+        caption = std::string(text);
+        add("caption " + caption);
+    }
+    void ShowShuffling() override { add("shuffling"); }
+    void SetThinkingTimer(bool enabled) override {
+        add(std::string("thinking ") + (enabled ? "on" : "off"));
+    }
+    void ArmAutoDealTimer() override { add("arm"); }
+    bool WantsCaptions() const override { return wantsCaptions; }
+    void CardTaken(int slot) override {
+        add("card " + std::to_string(slot));
+        if (onCardTaken) {
+            onCardTaken(slot);
+        }
+    }
+    void Decided(int slot) override { add("decided " + std::to_string(slot)); }
+    void SeatSettled(int seat) override { add("settled " + std::to_string(seat)); }
+
+    // Lines starting with a prefix, in order.
+    std::vector<std::string> lines(std::string_view prefix) const {
+        std::vector<std::string> found;
+        for (const std::string& line : log) {
+            if (line.rfind(prefix, 0) == 0) {
+                found.push_back(line);
+            }
+        }
+        return found;
+    }
+    std::size_t count(std::string_view line) const {
+        return static_cast<std::size_t>(std::count(log.begin(), log.end(), line));
+    }
+    bool has(std::string_view line) const { return count(line) > 0; }
+    // Position of the first occurrence of a line at or after `from`; log size when absent.
+    std::size_t find(std::string_view line, std::size_t from = 0) const {
+        const auto it = std::find(log.begin() + static_cast<std::ptrdiff_t>(from), log.end(), line);
+        return static_cast<std::size_t>(it - log.begin());
+    }
+    std::vector<std::string> balloons() const { return lines("balloon "); }
+
+private:
+    void add(std::string line) { log.push_back(std::move(line)); }
+
+    static std::string number(double value) {
+        std::ostringstream out;
+        out << value;
+        return out.str();
+    }
+
+    template <typename T> static T next(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) {
+            return fallback;
+        }
+        const T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+
+    Game& game_;
+};
+
+} // namespace dealmoor::enginetest

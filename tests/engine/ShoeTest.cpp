@@ -1,0 +1,432 @@
+#include "DealFixture.h"
+#include "RecordingHost.h"
+
+#include "engine/Deal.h"
+#include "engine/Faces.h"
+#include "engine/Shoe.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace dealmoor {
+namespace {
+
+using enginetest::DealTable;
+using enginetest::RecordingHost;
+using enginetest::RigShoe;
+
+Game keptSeedGame(int cards, uint32_t seed) {
+    Game game;
+    game.HouseRules.Cards = cards;
+    game.Random.Source = SeedSource::Kept;
+    game.Random.Seed = seed;
+    return game;
+}
+
+TEST(RandomSource, FollowsTheLinearCongruentialSequence) {
+    // Values worked out by hand from seed = seed * 134775813 + 1 (mod 2^32) and
+    // the high half of seed * n.
+    struct Case {
+        uint32_t seed;
+        uint32_t n;
+        std::vector<uint32_t> values;
+    };
+    const std::vector<Case> cases = {
+        {0, 52, {0, 1, 44, 10, 14}},
+        {12345, 416, {160, 120, 33, 230, 263}},
+        {86399999, 100, {72, 99, 33}},
+    };
+    for (const Case& c : cases) {
+        RandomSource random{c.seed};
+        for (uint32_t expected : c.values) {
+            EXPECT_EQ(RandomInt(random, c.n), expected) << "seed " << c.seed;
+        }
+    }
+}
+
+TEST(RandomSource, StaysBelowNAndStepsTheSeed) {
+    RandomSource random{4000000000u};
+    uint64_t seed = random.Seed;
+    for (int i = 0; i < 1000; ++i) {
+        const uint32_t n = static_cast<uint32_t>(i % 416) + 1;
+        const uint32_t value = RandomInt(random, n);
+        seed = (seed * 134775813ull + 1ull) % 4294967296ull;
+        ASSERT_EQ(random.Seed, seed);
+        ASSERT_EQ(value, (seed * n) / 4294967296ull);
+        ASSERT_LT(value, n);
+    }
+}
+
+TEST(RandomSource, SeedCountsMillisecondsOfTheDay) {
+    EXPECT_EQ(SeedFromTime(0, 0, 0, 0), 0u);
+    EXPECT_EQ(SeedFromTime(12, 34, 56, 789), 45296789u);
+    EXPECT_EQ(SeedFromTime(23, 59, 59, 999), 86399999u);
+}
+
+TEST(ShuffleShoe, EveryDeckIsCompleteAndMixed) {
+    for (int cards : {52, 104, 208, 312, 416}) {
+        for (bool fast : {false, true}) {
+            Game game = keptSeedGame(cards, 777);
+            game.Random.FastShuffle = fast;
+            game.Shoe.ShoePos = 40;
+            game.HiOpt1Count = 3;
+            game.HiOpt2Count = -4;
+            game.CountedCards = 40;
+            ShuffleShoe(game, nullptr);
+
+            std::array<int, 53> copies{};
+            int inPlace = 0;
+            for (int k = 1; k <= cards; ++k) {
+                const Card& card = game.Shoe.ShoeCards[k];
+                ASSERT_GE(card.CardId, 1);
+                ASSERT_LE(card.CardId, 52);
+                ASSERT_EQ(card.Rank, (card.CardId - 1) % 13 + 1);
+                ++copies[card.CardId];
+                inPlace += card.CardId == (k - 1) % 52 + 1 ? 1 : 0;
+            }
+            for (int id = 1; id <= 52; ++id) {
+                EXPECT_EQ(copies[id], cards / 52) << cards << " cards, id " << id;
+            }
+            EXPECT_LT(inPlace, cards / 10) << "the shoe was left in order";
+            if (cards < MaxShoeCards) {
+                EXPECT_EQ(game.Shoe.ShoeCards[cards + 1].CardId, 0) << "nothing beyond the shoe";
+            }
+            EXPECT_EQ(game.Shoe.ShoePos, 1);
+            EXPECT_EQ(game.Shoe.Filled, cards);
+            EXPECT_EQ(game.HiOpt1Count, 0);
+            EXPECT_EQ(game.HiOpt2Count, 0);
+            EXPECT_EQ(game.CountedCards, 0);
+        }
+    }
+}
+
+TEST(ShuffleShoe, KeptSeedRepeatsTheShoeAndTheTwoMixesDiffer) {
+    Game first = keptSeedGame(208, 99);
+    Game second = keptSeedGame(208, 99);
+    Game fast = keptSeedGame(208, 99);
+    fast.Random.FastShuffle = true;
+    ShuffleShoe(first, nullptr);
+    ShuffleShoe(second, nullptr);
+    ShuffleShoe(fast, nullptr);
+    int same = 0;
+    int sameAsFast = 0;
+    for (int k = 1; k <= 208; ++k) {
+        same += first.Shoe.ShoeCards[k].CardId == second.Shoe.ShoeCards[k].CardId ? 1 : 0;
+        sameAsFast += first.Shoe.ShoeCards[k].CardId == fast.Shoe.ShoeCards[k].CardId ? 1 : 0;
+    }
+    EXPECT_EQ(same, 208);
+    EXPECT_LT(sameAsFast, 208);
+    // Thirty passes of one draw per entry.
+    RandomSource replay{99};
+    for (int i = 0; i < 30 * 208; ++i) {
+        RandomInt(replay, 208);
+    }
+    EXPECT_EQ(first.Random.Seed, replay.Seed);
+}
+
+TEST(ShuffleShoe, ShoeSizeOutsideOneToEightDecksIsHeldWithin) {
+    for (const auto& [rule, size] :
+         std::vector<std::pair<int, int>>{{0, 52}, {-5, 52}, {9999, 416}}) {
+        Game game = keptSeedGame(rule, 5);
+        ShuffleShoe(game, nullptr);
+        EXPECT_EQ(game.Shoe.Filled, size) << rule;
+    }
+}
+
+TEST(ShuffleShoe, VisibleShuffleShowsTheDealerMixing) {
+    struct Case {
+        bool soundOn;
+        bool shuffleSoundOn;
+        std::string wait;
+    };
+    for (const Case& c : {Case{true, true, "sound shuffle"}, Case{false, true, "pause 1.5"},
+                          Case{true, false, "pause 1.5"}}) {
+        Game game = keptSeedGame(208, 3);
+        game.Seats[1].Number = 5;
+        game.TotalHands = 12;
+        game.Settings.SoundOn = c.soundOn;
+        game.Settings.ShuffleSoundOn = c.shuffleSoundOn;
+        game.Hands[1].CardCount = 2;
+        game.Hands[1].Total = 20;
+        RecordingHost host(game);
+        ShuffleShoe(game, &host);
+        const std::vector<std::string> expected = {
+            "caption Dealmoor 97 [Hand: 12]",
+            "face 1 0",
+            "face 1 " + std::to_string(NeutralFrame(5)),
+            "dealer 4",
+            "shuffling",
+            c.wait,
+            c.wait,
+            c.wait,
+            "dealer 1",
+        };
+        EXPECT_EQ(host.log, expected);
+        EXPECT_EQ(game.Hands[1].CardCount, 0) << "seat 1 is cleared for the show";
+    }
+}
+
+TEST(TakeCard, FaceUpRulesOfTheDeal) {
+    for (bool faceUp : {false, true}) {
+        Game game = keptSeedGame(208, 1);
+        game.HouseRules.FaceUp = faceUp;
+        ShuffleShoe(game, nullptr);
+        for (int i = 0; i < 3; ++i) {
+            TakeCard(game, 0);
+            TakeCard(game, 2);
+        }
+        const Hand& dealer = game.Hands[0];
+        const Hand& seat = game.Hands[2];
+        EXPECT_FALSE(dealer.Shown[0]) << "the hole card";
+        EXPECT_TRUE(dealer.Shown[1]);
+        EXPECT_TRUE(dealer.Shown[2]);
+        EXPECT_EQ(seat.Shown[0], faceUp);
+        EXPECT_EQ(seat.Shown[1], faceUp);
+        EXPECT_TRUE(seat.Shown[2]);
+        EXPECT_EQ(game.Shoe.ShoePos, 7);
+        // The first card dealt is entry 2: entry 1 is burnt.
+        EXPECT_EQ(dealer.CardIds[0], game.Shoe.ShoeCards[2].CardId);
+        EXPECT_EQ(seat.CardIds[2], game.Shoe.ShoeCards[7].CardId);
+
+        TakeCardFaceUp(game, 8);
+        EXPECT_TRUE(game.Hands[8].Shown[0]);
+    }
+}
+
+TEST(TakeCard, ComputesTheTotalAsCardsArrive) {
+    Game game = keptSeedGame(52, 1);
+    ShuffleShoe(game, nullptr);
+    RigShoe(game, {1, 6, 10});
+    TakeCard(game, 1);
+    TakeCard(game, 1);
+    EXPECT_EQ(game.Hands[1].Total, 17);
+    EXPECT_EQ(game.Hands[1].SoftAces, 1);
+    TakeCard(game, 1);
+    EXPECT_EQ(game.Hands[1].Total, 17);
+    EXPECT_EQ(game.Hands[1].SoftAces, 0);
+}
+
+TEST(TakeCard, SeventhCardIsTheLast) {
+    Game game = keptSeedGame(208, 1);
+    ShuffleShoe(game, nullptr);
+    for (int i = 0; i < 7; ++i) {
+        TakeCard(game, 3);
+    }
+    const Hand before = game.Hands[3];
+    TakeCard(game, 3);
+    TakeCardFaceUp(game, 3);
+    EXPECT_EQ(game.Hands[3].CardCount, 7);
+    EXPECT_EQ(game.Hands[3].CardIds, before.CardIds);
+    EXPECT_EQ(game.Shoe.ShoePos, 8) << "no card left the shoe";
+}
+
+// The cards on the table plus the fresh shoe make exactly the house's shoe.
+void expectWholeShoe(const Game& game, int decks) {
+    std::array<int, 53> copies{};
+    for (const Hand& hand : game.Hands) {
+        for (int i = 0; i < hand.CardCount; ++i) {
+            ++copies[hand.CardIds[i]];
+        }
+    }
+    // Entry 1 of the fresh shoe is burnt but still one of its cards; the entries
+    // after it up to ShoePos are on the table already.
+    ++copies[game.Shoe.ShoeCards[1].CardId];
+    for (int k = game.Shoe.ShoePos + 1; k <= game.Shoe.Filled; ++k) {
+        ++copies[game.Shoe.ShoeCards[k].CardId];
+    }
+    for (int id = 1; id <= 52; ++id) {
+        EXPECT_EQ(copies[id], decks) << "id " << id;
+    }
+}
+
+TEST(TakeCard, PastTheEndMixesTheCardsNotOnTheTable) {
+    Game game = keptSeedGame(52, 8);
+    ShuffleShoe(game, nullptr);
+    // Eleven cards out on three hands, then the shoe is used up.
+    for (int i = 0; i < 4; ++i) {
+        TakeCard(game, 0);
+        TakeCard(game, 1);
+    }
+    for (int i = 0; i < 3; ++i) {
+        TakeCard(game, 7);
+    }
+    game.Shoe.ShoePos = 52;
+    game.HiOpt1Count = 6;
+    TakeCard(game, 7);
+
+    EXPECT_EQ(game.Shoe.Filled, 52 - 11);
+    EXPECT_EQ(game.Shoe.ShoePos, 2) << "entry 1 of the fresh shoe is burnt";
+    EXPECT_EQ(game.Hands[7].CardCount, 4);
+    EXPECT_EQ(game.Hands[7].CardIds[3], game.Shoe.ShoeCards[2].CardId);
+    EXPECT_EQ(game.HiOpt1Count, 0);
+    expectWholeShoe(game, 1);
+}
+
+TEST(TakeCard, PastTheEndWithHardlyAnyCardLeftUsesAWholeShoe) {
+    Game game = keptSeedGame(52, 8);
+    ShuffleShoe(game, nullptr);
+    // 51 cards on the table: only the burn card is left, too few to burn one and deal one.
+    for (int slot = 0; slot < 13; ++slot) {
+        for (int i = 0; i < 4 && game.Shoe.ShoePos < 52; ++i) {
+            TakeCard(game, slot);
+        }
+    }
+    ASSERT_EQ(game.Shoe.ShoePos, 52);
+    TakeCard(game, 0);
+    EXPECT_EQ(game.Shoe.Filled, 52);
+    EXPECT_EQ(game.Shoe.ShoePos, 2);
+    EXPECT_EQ(game.Hands[0].CardCount, 5);
+}
+
+TEST(TakeCard, NeverReadsPastAShoeThatWasNotFilled) {
+    Game game = keptSeedGame(104, 8);
+    ASSERT_EQ(game.Shoe.Filled, 0);
+    TakeCard(game, 1);
+    EXPECT_EQ(game.Hands[1].CardCount, 1);
+    EXPECT_GE(game.Hands[1].CardIds[0], 1);
+    EXPECT_EQ(game.Shoe.Filled, 104);
+}
+
+TEST(HiOptCounts, CountEveryDealtCardButTheBurnCard) {
+    struct Case {
+        std::vector<int> ranks;
+        std::string hiOpt1;
+        std::string hiOpt2;
+    };
+    const std::vector<Case> cases = {
+        {{4, 10, 2}, "0", "+1"},
+        {{5, 13, 1, 3}, "+1", "+1"},
+        {{10, 11, 12, 13, 9}, "-4", "-8"},
+        {{3, 4, 5, 6, 2, 7}, "+4", "+8"},
+        {{}, "0", "0"},
+    };
+    for (const Case& c : cases) {
+        Game game = keptSeedGame(52, 1);
+        ShuffleShoe(game, nullptr);
+        game.Shoe.ShoeCards[1] = Card{10, 10}; // a burnt ten never counts
+        RigShoe(game, c.ranks);
+        game.Shoe.ShoePos = 1 + static_cast<int>(c.ranks.size());
+        EXPECT_EQ(HiOptText(RunningHiOpt1(game)), c.hiOpt1);
+        EXPECT_EQ(HiOptText(RunningHiOpt2(game)), c.hiOpt2);
+    }
+}
+
+TEST(HiOptCounts, TextIsCutToFiveCharacters) {
+    EXPECT_EQ(HiOptText(0), "0");
+    EXPECT_EQ(HiOptText(-832), "-832");
+    EXPECT_EQ(HiOptText(123456), "+1234");
+    EXPECT_EQ(HiOptText(-123456), "-1234");
+}
+
+TEST(CountReport, StoresTheCountsAndShowsThemInTheCaption) {
+    Game game = keptSeedGame(208, 1);
+    ShuffleShoe(game, nullptr);
+    RigShoe(game, {4, 10, 2, 5});
+    game.Shoe.ShoePos = 5;
+    RecordingHost host(game);
+    ReportCounts(game, host);
+    EXPECT_EQ(game.HiOpt1Count, 1);
+    EXPECT_EQ(game.HiOpt2Count, 3);
+    EXPECT_EQ(game.CountedCards, 5);
+    EXPECT_EQ(host.caption, "Dealmoor 97 [Cards: 5/208; Hi-Opt I: +1; Hi-Opt II: +3]");
+
+    RecordingHost silent(game);
+    silent.wantsCaptions = false;
+    ReportCounts(game, silent);
+    EXPECT_TRUE(silent.log.empty());
+}
+
+TEST(CountReport, CaptionPartsAreCut) {
+    Game game = keptSeedGame(416, 1);
+    ShuffleShoe(game, nullptr);
+    game.BaseCaption = std::string(40, 'x');
+    EXPECT_EQ(CountsCaption(game),
+              std::string(32, 'x') + "Cards: 1/416; Hi-Opt I: 0; Hi-Opt II: 0]");
+    game.TotalHands = 7;
+    EXPECT_EQ(HandCaption(game), std::string(38, 'x') + "7]");
+    game.BaseCaption = "Table";
+    EXPECT_EQ(HandCaption(game), "Table [Hand: 7]");
+}
+
+TEST(ReshuffleDue, ComesAtTheReshufflePointOfEveryShoeSize) {
+    const std::vector<std::pair<int, int>> points = {
+        {52, 27}, {104, 79}, {208, 166}, {312, 249}, {416, 332}};
+    for (const auto& [cards, point] : points) {
+        Game game = keptSeedGame(cards, 1);
+        ShuffleShoe(game, nullptr);
+        game.Shoe.ShoePos = point - 1;
+        EXPECT_FALSE(ReshuffleDue(game)) << cards;
+        game.Shoe.ShoePos = point;
+        EXPECT_TRUE(ReshuffleDue(game)) << cards;
+    }
+}
+
+TEST(ReshuffleDue, AShoeRefilledInTheMiddleOfADealIsReplaced) {
+    Game game = keptSeedGame(208, 1);
+    ShuffleShoe(game, nullptr);
+    game.Shoe.Filled = 30;
+    game.Shoe.ShoePos = 3;
+    EXPECT_TRUE(ReshuffleDue(game));
+}
+
+TEST(PauseMilliseconds, ScalesBySpeed) {
+    struct Case {
+        double seconds;
+        int speed;
+        int ms;
+    };
+    const std::vector<Case> cases = {
+        {1.5, 0, 375}, {1.5, 1, 750}, {1.5, 2, 1500}, {1.5, 3, 2250}, {0.05, 1, 25},
+        {0.05, 3, 75}, {1, 1, 500},   {0.8, 0, 200},  {1.5, 4, 2250}, {1.5, 255, 2250},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PauseMilliseconds(c.seconds, static_cast<uint8_t>(c.speed)), c.ms)
+            << c.seconds << " s at speed " << c.speed;
+    }
+}
+
+TEST(ShoeInADeal, FirstDealCountsTheBurnCardInTheCaption) {
+    DealTable table(1);
+    table.bet(1, 10);
+    table.rig(enginetest::DealOrder({{10, 8}}, 10, 9));
+    table.deal();
+    EXPECT_EQ(table.game.CountedCards, 5);
+    EXPECT_EQ(table.host.caption.find("Cards: 5/208"), std::string("Dealmoor 97 [").size());
+}
+
+TEST(ShoeInADeal, RunningOutMidDealNeverDealsACardTwice) {
+    // One deck, six seats hitting small cards from near the end of the shoe.
+    DealTable table(6);
+    table.game.HouseRules.Cards = 52;
+    ShuffleShoe(table.game, nullptr);
+    table.game.Shoe.ShoePos = 40;
+    for (int s = 1; s <= 6; ++s) {
+        table.bet(s, 5);
+        table.answer(s, {enginetest::Answer::Hit, enginetest::Answer::Hit});
+    }
+    int checks = 0;
+    table.host.onCardTaken = [&](int) {
+        std::set<int> seen;
+        for (const Hand& hand : table.game.Hands) {
+            for (int i = 0; i < hand.CardCount; ++i) {
+                EXPECT_TRUE(seen.insert(hand.CardIds[i]).second)
+                    << "card " << hand.CardIds[i] << " twice on the table";
+            }
+        }
+        EXPECT_LE(table.game.Shoe.ShoePos, table.game.Shoe.Filled);
+        ++checks;
+    };
+    table.deal();
+    EXPECT_GE(checks, 14);
+    EXPECT_FALSE(table.game.DealInProgress);
+    EXPECT_TRUE(table.host.has("shuffling")) << "a whole fresh shoe follows the deal";
+    EXPECT_EQ(table.game.Shoe.Filled, 52);
+    EXPECT_EQ(table.game.Shoe.ShoePos, 1);
+}
+
+} // namespace
+} // namespace dealmoor
