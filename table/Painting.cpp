@@ -14,6 +14,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <algorithm>
+
 namespace dealmoor {
 
 namespace {
@@ -24,7 +26,9 @@ void edge(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
     const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
                       (to.y() > from.y()) - (to.y() < from.y()));
     const QPoint last = to - step;
-    painter.fillRect(QRect(from, last).normalized(), colour);
+    const QPoint topLeft(std::min(from.x(), last.x()), std::min(from.y(), last.y()));
+    const QPoint bottomRight(std::max(from.x(), last.x()), std::max(from.y(), last.y()));
+    painter.fillRect(QRect(topLeft, bottomRight), colour);
 }
 
 bool isSunken(int style) {
