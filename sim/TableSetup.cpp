@@ -37,9 +37,9 @@ TableSetup PrepareTable(Game& game, const std::string& settingsFile) {
         return setup;
     }
     const std::string& path = settingsFile.empty() ? NoSettingsFile : settingsFile;
-    ResetGameState(game);
     ReadHouseRules(game, path);
     InitCharacters(game);
+    ResetGameState(game);
     // The data folder a first run chooses when the program's own folder has room.
     game.Settings.ProgramDir = ProgramDir();
     game.Settings.DataDir = game.Settings.ProgramDir;

@@ -1,0 +1,277 @@
+// The simulator's parts on their own: the command line, the shoe file, the
+// statistics and the money check.
+
+#include "engine/Game.h"
+#include "engine/Shoe.h"
+#include "engine/Texts.h"
+#include "sim/DealChecker.h"
+#include "sim/ShoeFile.h"
+#include "sim/SimOptions.h"
+#include "sim/Statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dealmoor::sim {
+namespace {
+
+TEST(SimOptions, ReadsEveryOption) {
+    const ParseResult r = ParseSimOptions({"--deals", "1000", "--settings=a.ini", "--seed", "42",
+                                           "--shoe", "s.txt", "--log", "--check", "--threads=3",
+                                           "--fast-shuffle", "--credits", "--no-topup"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.options.Deals, 1000);
+    EXPECT_EQ(r.options.SettingsFile, "a.ini");
+    EXPECT_EQ(r.options.Seed, 42u);
+    EXPECT_EQ(r.options.ShoeFile, "s.txt");
+    EXPECT_TRUE(r.options.Log && r.options.Check && r.options.FastShuffle && r.options.Credits);
+    EXPECT_EQ(r.options.Threads, 3u);
+    EXPECT_FALSE(r.options.TopUp);
+}
+
+TEST(SimOptions, RefusesWhatItCannotUse) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},                                        // no deals
+        {"--deals"},                               // no value
+        {"--deals", "-5"},                         // not positive
+        {"--deals", "12x"},                        // not a number
+        {"--deals", "10", "--seed", "4294967296"}, // beyond 32 bits
+        {"--deals", "10", "--threads", "0"},
+        {"--deals", "10", "--log=yes"},   // a flag takes no value
+        {"--deals", "10", "--settings="}, // empty file name
+        {"--deals", "10", "extra"},
+    };
+    for (const auto& args : bad) {
+        EXPECT_NE(ParseSimOptions(args).error, "") << ::testing::PrintToString(args);
+    }
+    EXPECT_EQ(ParseSimOptions({"--bench"}).error, "") << "the bench needs no deal count";
+}
+
+TEST(ShoeFile, ReadsIdsAndRankWordsAsClubs) {
+    const ShoeFileResult r = ParseShoeText("# rigged\nA\n10\r\n  k \n\n52\nq\nJ\n2\n", "f");
+    ASSERT_EQ(r.error, "");
+    std::vector<int> ids;
+    std::vector<int> lines;
+    for (const RiggedCard& c : r.cards) {
+        ids.push_back(c.CardId);
+        lines.push_back(c.Line);
+    }
+    EXPECT_EQ(ids, (std::vector<int>{1, 10, 13, 52, 12, 11, 2}));
+    EXPECT_EQ(lines, (std::vector<int>{2, 3, 4, 6, 7, 8, 9}));
+}
+
+TEST(ShoeFile, NamesTheLineOfABadCard) {
+    for (const char* word : {"0", "53", "1.5", "ace", "-3", "A A"}) {
+        const ShoeFileResult r = ParseShoeText(std::string("A\n2\n") + word + "\n", "rig.txt");
+        EXPECT_EQ(r.error.rfind("rig.txt:3: '", 0), 0u) << word << ": " << r.error;
+        EXPECT_TRUE(r.cards.empty());
+    }
+}
+
+// The multiset of card ids in entries 1..Filled.
+std::map<int, int> shoeContents(const Game& game) {
+    std::map<int, int> count;
+    for (int i = 1; i <= game.Shoe.Filled; ++i) {
+        ++count[game.Shoe.ShoeCards[i].CardId];
+    }
+    return count;
+}
+
+Game shuffledGame(int cards) {
+    Game game;
+    game.HouseRules.Cards = cards;
+    game.Random.Source = SeedSource::Kept;
+    game.Random.Seed = 99;
+    ShuffleShoe(game, nullptr);
+    return game;
+}
+
+TEST(ShoeFile, RiggedCardsComeNextAndTheShoeKeepsItsCards) {
+    Game game = shuffledGame(104);
+    const std::map<int, int> before = shoeContents(game);
+    const std::vector<RiggedCard> rigged = {{1, 1}, {1, 2}, {40, 3}, {13, 4}};
+    ASSERT_EQ(LayRiggedCards(game, rigged, "f"), "");
+    EXPECT_EQ(shoeContents(game), before);
+    for (size_t k = 0; k < rigged.size(); ++k) {
+        const Card& card = game.Shoe.ShoeCards[2 + k];
+        EXPECT_EQ(card.CardId, rigged[k].CardId);
+        EXPECT_EQ(card.Rank, ((rigged[k].CardId - 1) % 13) + 1);
+    }
+}
+
+TEST(ShoeFile, RefusesACardTheShoeNoLongerHolds) {
+    Game game = shuffledGame(52);
+    EXPECT_EQ(LayRiggedCards(game, {{5, 1}, {5, 7}}, "f"),
+              "f:7: no card id 5 is left in the shoe of 52 cards");
+    // Near the end of the shoe only two entries are left to lay cards into.
+    game.Shoe.ShoePos = 50;
+    const int last = game.Shoe.ShoeCards[52].CardId;
+    EXPECT_EQ(LayRiggedCards(game, {{last, 1}, {last, 2}, {last, 3}}, "f"),
+              "f:2: no card id " + std::to_string(last) + " is left in the shoe of 52 cards");
+    const int next = game.Shoe.ShoeCards[51].CardId;
+    EXPECT_EQ(
+        LayRiggedCards(game, {{next, 1}, {game.Shoe.ShoeCards[52].CardId, 2}, {next, 3}}, "f"),
+        "f:3: the shoe holds only 52 cards, the first of them burnt");
+}
+
+TEST(Statistics, RatioAndIntervalMatchTheDirectFormula) {
+    const std::vector<std::pair<double, double>> deals = {
+        {10, 10}, {10, -10}, {5, 7.5}, {10, 0}, {20, -40}, {10, 20}, {5, -5}, {10, -10}};
+    ResultSums sums;
+    double sumBet = 0;
+    double sumNet = 0;
+    for (const auto& [bet, net] : deals) {
+        sums.add(bet, net);
+        sumBet += bet;
+        sumNet += net;
+    }
+    const double n = static_cast<double>(deals.size());
+    const double r = sumNet / sumBet;
+    double residualSq = 0;
+    for (const auto& [bet, net] : deals) {
+        residualSq += (net - r * bet) * (net - r * bet);
+    }
+    const double se = std::sqrt(residualSq / (n * (n - 1))) / (sumBet / n);
+    const RatioEstimate e = EstimatePerUnit(sums);
+    EXPECT_DOUBLE_EQ(e.PerUnit, r);
+    EXPECT_NEAR(e.HalfWidth, 1.959964 * se, 1e-6);
+}
+
+TEST(Statistics, MergedSumsGiveTheSameEstimate) {
+    ResultSums all;
+    ResultSums a;
+    ResultSums b;
+    for (int i = 0; i < 40; ++i) {
+        const double bet = 5.0 + i % 3;
+        const double net = (i % 5 == 0 ? 1.5 : (i % 2 ? -1.0 : 1.0)) * bet;
+        all.add(bet, net);
+        (i < 17 ? a : b).add(bet, net);
+    }
+    a.merge(b);
+    EXPECT_DOUBLE_EQ(EstimatePerUnit(a).PerUnit, EstimatePerUnit(all).PerUnit);
+    EXPECT_NEAR(EstimatePerUnit(a).HalfWidth, EstimatePerUnit(all).HalfWidth, 1e-12);
+}
+
+TEST(Statistics, NoDealsGiveNoEstimate) {
+    const RatioEstimate e = EstimatePerUnit(ResultSums{});
+    EXPECT_EQ(e.PerUnit, 0);
+    EXPECT_EQ(e.HalfWidth, 0);
+}
+
+// A hand-played deal for the checker: one seat, bet 10 from 1000 credits; the
+// seat's first card shows its stake, then a win is announced. `paid` is what
+// the engine put back.
+class CheckerDeal : public ::testing::Test {
+protected:
+    CheckerDeal() : checker(game, "") {
+        game.SeatCount = 1;
+        game.HouseRules.Cards = 52;
+        game.Shoe.Filled = 52;
+        game.Shoe.ShoePos = 1;
+        game.Seats[1].Credits = 1000;
+        checker.beginDeal(7);
+        game.Seats[1].Bet = 10;
+        game.Seats[1].Credits -= 10;
+        dealCard(1);
+        game.CurrentSeat = 1;
+    }
+
+    void dealCard(int slot) {
+        Hand& hand = game.Hands[slot];
+        hand.Ranks[hand.CardCount] = 5;
+        hand.CardIds[hand.CardCount] = 5;
+        ++hand.CardCount;
+        ++game.Shoe.ShoePos;
+        checker.cardTaken(slot);
+    }
+
+    void settleWin(double paid) {
+        checker.balloon(TextPlayer, TextWins);
+        game.Seats[1].Credits += paid;
+        game.Seats[1].Bet = 0;
+        ClearHand(game, 1);
+    }
+
+    Game game;
+    DealChecker checker;
+};
+
+TEST_F(CheckerDeal, PassesAnHonestWin) {
+    settleWin(20);
+    EXPECT_TRUE(checker.endDeal()) << checker.failure();
+}
+
+TEST_F(CheckerDeal, CatchesAWinPaidTwoToOne) {
+    settleWin(30);
+    EXPECT_FALSE(checker.endDeal());
+    EXPECT_EQ(checker.failure(), "deal 7 seat 1: credits went from 1000.00 to 1020.00 (change "
+                                 "20.00), but the stakes placed (10.00) and paid back (20.00) "
+                                 "give 1010.00");
+}
+
+TEST_F(CheckerDeal, CatchesAStakeLeftOnTheTable) {
+    checker.balloon(TextPlayer, TextWins);
+    game.Seats[1].Credits += 20;
+    ClearHand(game, 1);
+    EXPECT_FALSE(checker.endDeal());
+    EXPECT_NE(checker.failure().find("stakes left on the table: bet 10.00"), std::string::npos)
+        << checker.failure();
+}
+
+TEST_F(CheckerDeal, CatchesAHandNeverSettled) {
+    game.Seats[1].Bet = 0;
+    ClearHand(game, 1);
+    EXPECT_FALSE(checker.endDeal());
+    EXPECT_NE(checker.failure().find("the stake of 10.00 on hand 1 was never settled"),
+              std::string::npos)
+        << checker.failure();
+}
+
+TEST_F(CheckerDeal, CatchesCardsLeftInAHand) {
+    settleWin(20);
+    dealCard(0);
+    EXPECT_FALSE(checker.endDeal());
+    EXPECT_NE(checker.failure().find("hand slot 0 still holds 1 cards"), std::string::npos);
+}
+
+TEST_F(CheckerDeal, CatchesADealPastTheFilledShoe) {
+    game.Shoe.ShoePos = game.Shoe.Filled; // the next card would lie beyond the shoe
+    dealCard(0);
+    EXPECT_FALSE(checker.ok());
+    EXPECT_NE(checker.failure().find("card taken from entry 53 of a shoe filled to 52"),
+              std::string::npos)
+        << checker.failure();
+}
+
+TEST_F(CheckerDeal, CountsASplitAndADoubleAsStakes) {
+    // Split: the second stake leaves the credits.
+    game.SplitRequested = true;
+    game.Decision = DecisionTakeCard;
+    game.Seats[1].SplitBet = 10;
+    game.Seats[1].Credits -= 10;
+    checker.decided(1);
+    game.SplitRequested = false;
+    // The second hand doubles.
+    game.Hands[7].CardCount = 2;
+    game.Hands[7].DoubleRequested = true;
+    checker.decided(7);
+    game.Seats[1].Credits -= 10;
+    checker.tableText(TableText::Doubled, true);
+    // First hand pushes, the doubled second hand wins: 10 + 40 come back.
+    checker.balloon(TextPlayer, std::string(TextFirstPush) + std::string(TextSecondWins));
+    game.Seats[1].Credits += 50;
+    game.Seats[1].Bet = 0;
+    game.Seats[1].SplitBet = 0;
+    ClearHand(game, 1);
+    ClearHand(game, 7);
+    EXPECT_TRUE(checker.endDeal()) << checker.failure();
+    EXPECT_DOUBLE_EQ(game.Seats[1].Credits, 1020);
+}
+
+} // namespace
+} // namespace dealmoor::sim
