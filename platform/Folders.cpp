@@ -56,7 +56,7 @@ std::string ProgramDir() {
 }
 
 std::string WindowsDir() {
-    const std::string dir = xdgFolder("XDG_CONFIG_HOME", ".config") + "dealmoor/";
+    std::string dir = xdgFolder("XDG_CONFIG_HOME", ".config") + "dealmoor/";
     std::error_code ec;
     fs::create_directories(dir, ec);
     return dir;

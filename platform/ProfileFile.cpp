@@ -165,7 +165,7 @@ int createTemporaryBeside(const fs::path& target, std::string& tempPath) {
 fs::path saveTarget(const std::string& path) {
     std::error_code ec;
     if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
+        fs::path resolved = fs::weakly_canonical(path, ec);
         if (!ec) {
             return resolved;
         }
