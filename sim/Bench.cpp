@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,32 +24,43 @@ struct Lap {
     int64_t deals = 0;
     int64_t hands = 0;
     double seconds = 0;
+    double cpuSeconds = 0;
 };
+
+// Processor time the calling thread has used.
+double threadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
 
 Lap playFor(const Game& prototype, uint32_t seed, double seconds) {
     SimTable table(prototype, TableConfig{}, seed, "");
     table.start();
     const auto start = Clock::now();
+    const double cpuStart = threadCpuSeconds();
     double elapsed = 0;
     while (elapsed < seconds && !table.nobodyBets()) {
         table.play(DealsPerLap);
         elapsed = std::chrono::duration<double>(Clock::now() - start).count();
     }
-    return {table.stats().Deals, table.stats().Hands, elapsed};
+    return {table.stats().Deals, table.stats().Hands, elapsed, threadCpuSeconds() - cpuStart};
 }
 
 std::string padLeft(const std::string& text, size_t width) {
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
+std::string rate(int64_t count, double seconds) {
+    return Fixed(seconds > 0 ? static_cast<double>(count) / seconds : 0.0, 0);
+}
+
 void printFigure(std::FILE* out, bool fast, const BenchFigure& f) {
-    const double perSecond = static_cast<double>(f.Deals) / f.Seconds;
-    const double handsPerSecond = static_cast<double>(f.Hands) / f.Seconds;
     std::string text = ShuffleName(fast);
     text.resize(40, ' ');
-    text += padLeft(std::to_string(f.Threads), 8) + padLeft(Fixed(perSecond, 0), 14) +
-            padLeft(Fixed(handsPerSecond, 0), 14) + padLeft(Fixed(perSecond / f.Threads, 0), 16) +
-            padLeft(Fixed(handsPerSecond / f.Threads, 0), 16);
+    text += padLeft(std::to_string(f.Threads), 8) + padLeft(rate(f.Deals, f.Seconds), 14) +
+            padLeft(rate(f.Hands, f.Seconds), 14) + padLeft(rate(f.Deals, f.CpuSeconds), 16) +
+            padLeft(rate(f.Hands, f.CpuSeconds), 16);
     std::fputs(text.c_str(), out);
     std::fputc('\n', out);
     std::fflush(out);
@@ -72,6 +84,7 @@ BenchFigure MeasureDeals(const Game& prototype, unsigned threads, uint32_t seed,
         figure.Deals += lap.deals;
         figure.Hands += lap.hands;
         figure.Seconds = std::max(figure.Seconds, lap.seconds);
+        figure.CpuSeconds += lap.cpuSeconds;
     }
     return figure;
 }
@@ -86,7 +99,10 @@ void RunBench(std::FILE* out, const Game& table, uint32_t seed, unsigned cores) 
     head.resize(40, ' ');
     head += padLeft("threads", 8) + padLeft("deals/s", 14) + padLeft("hands/s", 14) +
             padLeft("deals/s/core", 16) + padLeft("hands/s/core", 16);
-    std::fprintf(out, "bench: six computer seats, about %.0f s a line\n", BenchSeconds);
+    std::fprintf(out,
+                 "bench: six computer seats, about %.0f s a line; per core = per second of "
+                 "processor time the tables got\n",
+                 BenchSeconds);
     std::fputs((head + "\n").c_str(), out);
     for (bool fast : {false, true}) {
         computers.Random.FastShuffle = fast;

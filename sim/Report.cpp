@@ -100,6 +100,10 @@ void PrintResults(std::FILE* out, const Game& game, const SeatPlay& play, const 
         printLine(out, resultRow(who, play[s], stats.Seats[s], topUps));
     }
     printLine(out, resultRow("table", "", stats.Table, ""));
+    if (stats.ByCard.Deals > 0 && stats.ByHints.Deals > 0) {
+        printLine(out, resultRow("seats played by cards", "", stats.ByCard, ""));
+        printLine(out, resultRow("seats played by hints", "", stats.ByHints, ""));
+    }
     if (result.nobodyBets) {
         printLine(out, "note: play stopped early: no seat could cover the table minimum");
     }

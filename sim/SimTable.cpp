@@ -63,8 +63,15 @@ void SimTable::topUp() {
 
 void SimTable::record(const std::array<double, MaxSeats + 1>& before) {
     ++stats_.Deals;
-    double tableBet = 0;
-    double tableNet = 0;
+    // Initial bets and nets of the deal: the whole table, card seats, hint seats.
+    struct DealSums {
+        double bet = 0;
+        double net = 0;
+        void add(double b, double x) {
+            bet += b;
+            net += x;
+        }
+    } table, byCard, byHints;
     for (int s = 1; s <= game_.SeatCount; ++s) {
         const double bet = host_.initialBet(s);
         if (bet <= 0) {
@@ -73,11 +80,17 @@ void SimTable::record(const std::array<double, MaxSeats + 1>& before) {
         const double net = game_.Seats[s].Credits - before[s];
         stats_.Seats[s].add(bet, net);
         ++stats_.Hands;
-        tableBet += bet;
-        tableNet += net;
+        table.add(bet, net);
+        (game_.Seats[s].Human ? byHints : byCard).add(bet, net);
     }
     stats_.Hands += game_.SplitHands;
-    stats_.Table.add(tableBet, tableNet);
+    stats_.Table.add(table.bet, table.net);
+    if (byCard.bet > 0) {
+        stats_.ByCard.add(byCard.bet, byCard.net);
+    }
+    if (byHints.bet > 0) {
+        stats_.ByHints.add(byHints.bet, byHints.net);
+    }
 }
 
 void SimTable::play(int64_t deals, const std::atomic<bool>* stop) {

@@ -46,6 +46,8 @@ void TableStats::merge(const TableStats& other) {
         TopUpCredits[s] += other.TopUpCredits[s];
     }
     Table.merge(other.Table);
+    ByCard.merge(other.ByCard);
+    ByHints.merge(other.ByHints);
 }
 
 } // namespace dealmoor::sim

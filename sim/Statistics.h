@@ -7,8 +7,9 @@
 // never of b). The estimate is the ratio R = sum x / sum b. Its standard error
 // comes from the delta method for a ratio of means: with the residuals
 // d = x - R b, SE(R) = sqrt(sum d^2 / (n (n - 1))) / mean(b), and the interval
-// is R +- 1.96 SE. For the table, b and x are the sums over the seats of one
-// deal, because the seats of one deal share the dealer's hand.
+// is R +- 1.96 SE. For the table (and for the seats played by cards or by
+// hints together), b and x are the sums over those seats of one deal, because
+// the seats of one deal share the dealer's hand.
 
 #include "engine/Game.h"
 
@@ -50,6 +51,8 @@ struct TableStats {
     int64_t Hands = 0; // first hands with a stake and second hands after splits
     std::array<ResultSums, MaxSeats + 1> Seats{};
     ResultSums Table;
+    ResultSums ByCard;  // the seats played by a strategy card, together
+    ResultSums ByHints; // the seats played by the hints, together
     std::array<int64_t, MaxSeats + 1> TopUps{};
     std::array<double, MaxSeats + 1> TopUpCredits{};
 

@@ -6,6 +6,7 @@
 #include "setup/SettingsFile.h"
 #include "strategy/StrategyFile.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace dealmoor::sim {
@@ -32,7 +33,9 @@ std::string loadSeatCard(Game& game, int seat) {
 
 TableSetup PrepareTable(Game& game, const std::string& settingsFile) {
     TableSetup setup;
-    if (!settingsFile.empty() && !std::ifstream(settingsFile)) {
+    std::error_code ec;
+    if (!settingsFile.empty() &&
+        (!std::filesystem::is_regular_file(settingsFile, ec) || !std::ifstream(settingsFile))) {
         setup.error = settingsFile + ": cannot read the settings file";
         return setup;
     }
