@@ -26,21 +26,9 @@ int frameFor(int number, Mood mood) {
 
 } // namespace
 
-int SeatsInPlay(const Game& game) {
-    return std::min<int>(game.SeatCount, MaxSeats);
-}
-
 void ShowMood(const Game& game, TableHost& host, int seat, Mood mood) {
     host.SetFace(seat, 0);
     host.SetFace(seat, frameFor(game.Seats[seat].Number, mood));
-}
-
-void Highlight(TableHost& host, int seat) {
-    host.SeatPanel(seat, PanelColour::Highlight);
-}
-
-void Release(TableHost& host, int seat) {
-    host.SeatPanel(seat, PanelColour::Release);
 }
 
 void HitGesture(const Game& game, TableHost& host, int seat) {

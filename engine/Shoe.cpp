@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace dealmoor {
@@ -125,21 +126,28 @@ void takeCard(Game& game, int slot, bool shown) {
     ComputeTotal(hand);
 }
 
-// Weights of ranks 0..13 (0 is no card) in the two counts.
-constexpr std::array<int, 14> HiOpt1Weights{0, 0, 0, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1};
-constexpr std::array<int, 14> HiOpt2Weights{0, 0, 1, 1, 2, 2, 1, 1, 0, 0, -2, -2, -2, -2};
+// Weights of each rank in the two counts, indexed by the rank's low four bits
+// so that a stray value can never read outside the table (0, 14 and 15 count nothing).
+//                                           -  A  2  3  4  5  6  7  8  9  T  J  Q  K
+constexpr std::array<int, 16> HiOpt1Weights{0, 0, 0, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1, 0, 0};
+constexpr std::array<int, 16> HiOpt2Weights{0, 0, 1, 1, 2, 2, 1, 1, 0, 0, -2, -2, -2, -2, 0, 0};
 
-int runningCount(const Game& game, const std::array<int, 14>& weights) {
+struct RunningCounts {
+    int hiOpt1 = 0;
+    int hiOpt2 = 0;
+};
+
+// Both counts in one walk over the cards dealt since the shuffle.
+RunningCounts runningCounts(const Game& game) {
     const Shoe& shoe = game.Shoe;
     const int last = std::min<int>(shoe.ShoePos, MaxShoeCards);
-    int count = 0;
+    RunningCounts counts;
     for (int entry = 2; entry <= last; ++entry) {
-        const int rank = shoe.ShoeCards[entry].Rank;
-        if (rank >= 1 && rank <= RanksPerSuit) {
-            count += weights[rank];
-        }
+        const unsigned rank = static_cast<unsigned>(shoe.ShoeCards[entry].Rank) & 15u;
+        counts.hiOpt1 += HiOpt1Weights[rank];
+        counts.hiOpt2 += HiOpt2Weights[rank];
     }
-    return count;
+    return counts;
 }
 
 } // namespace
@@ -201,23 +209,29 @@ void TakeCardFaceUp(Game& game, int slot) {
 }
 
 int RunningHiOpt1(const Game& game) {
-    return runningCount(game, HiOpt1Weights);
+    return runningCounts(game).hiOpt1;
 }
 int RunningHiOpt2(const Game& game) {
-    return runningCount(game, HiOpt2Weights);
+    return runningCounts(game).hiOpt2;
 }
 
 std::string HiOptText(int count) {
-    std::string text = count > 0 ? "+" + std::to_string(count) : std::to_string(count);
-    text.resize(std::min(text.size(), CountTextCut));
-    return text;
+    std::array<char, 16> digits{};
+    char* out = digits.data();
+    if (count > 0) {
+        *out++ = '+';
+    }
+    out = std::to_chars(out, digits.data() + digits.size(), count).ptr;
+    const auto length = static_cast<std::size_t>(out - digits.data());
+    return std::string(digits.data(), std::min(length, CountTextCut));
 }
 
 void ReportCounts(Game& game, TableHost& host) {
     // A shoe of at most 416 cards keeps both counts within five characters, so
     // the shown text and the stored number always agree.
-    game.HiOpt1Count = RunningHiOpt1(game);
-    game.HiOpt2Count = RunningHiOpt2(game);
+    const RunningCounts counts = runningCounts(game);
+    game.HiOpt1Count = counts.hiOpt1;
+    game.HiOpt2Count = counts.hiOpt2;
     game.CountedCards = game.Shoe.ShoePos;
     if (host.WantsCaptions()) {
         host.SetCaption(CountsCaption(game));
