@@ -248,6 +248,43 @@ TEST_F(CheckerDeal, CatchesADealPastTheFilledShoe) {
         << checker.failure();
 }
 
+TEST_F(CheckerDeal, SurrenderGivesBackHalfTheStake) {
+    game.Decision = DecisionSurrender;
+    checker.decided(1);
+    checker.tableText(TableText::Surrendered, false);
+    game.Seats[1].Credits += 5;
+    game.Seats[1].Bet = 0;
+    ClearHand(game, 1);
+    EXPECT_TRUE(checker.endDeal()) << checker.failure();
+}
+
+TEST_F(CheckerDeal, InsuranceAgainstTheDealersBlackjackCoversTheBet) {
+    game.Seats[1].InsuranceBet = 5;
+    game.Seats[1].Credits -= 5;
+    checker.insurancePlaced(1, 5);
+    checker.balloon(TextDealerHas, TextBlackjack);
+    checker.balloon(TextPlayerWins, TextInsuranceBet);
+    game.Seats[1].Credits += 15;
+    game.Seats[1].InsuranceBet = 0;
+    checker.balloon(TextPlayer, TextLoses);
+    game.Seats[1].Bet = 0;
+    ClearHand(game, 1);
+    EXPECT_TRUE(checker.endDeal()) << checker.failure();
+    EXPECT_DOUBLE_EQ(game.Seats[1].Credits, 1000);
+}
+
+TEST_F(CheckerDeal, CatchesInsuranceNotPaidAgainstABlackjack) {
+    game.Seats[1].Credits -= 5;
+    checker.insurancePlaced(1, 5);
+    checker.balloon(TextDealerHas, TextBlackjack);
+    checker.balloon(TextPlayer, TextLoses);
+    game.Seats[1].Bet = 0;
+    ClearHand(game, 1);
+    EXPECT_FALSE(checker.endDeal());
+    EXPECT_NE(checker.failure().find("insurance stake of 5.00 was not paid"), std::string::npos)
+        << checker.failure();
+}
+
 TEST_F(CheckerDeal, CountsASplitAndADoubleAsStakes) {
     // Split: the second stake leaves the credits.
     game.SplitRequested = true;
