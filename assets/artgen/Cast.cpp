@@ -28,6 +28,8 @@ struct Character {
     Person person;
     QColor backdrop;
     std::map<Role, Look> looks;
+    // The face in the portraits, when the neutral frame is not the friendliest.
+    std::optional<Expression> portrait;
 };
 
 Expression face(Eyes eyes, Brows brows, Mouth mouth, QPointF gaze = {0, 0}, qreal tilt = 0) {
@@ -219,8 +221,9 @@ Character sally() {
     b.waist = 47;
     c.person.headY = -128;
     c.backdrop = QColor(0xFB, 0xE0, 0xD0);
-    // Her neutral face also serves when she is displeased: a small pout.
-    c.looks[Role::Neutral] = {face(Eyes::Open, Brows::Level, Mouth::Pout, {0.4, 0.3})};
+    // Her neutral face also serves when she is displeased: a straight mouth, eyes aside.
+    c.looks[Role::Neutral] = {face(Eyes::Open, Brows::Level, Mouth::Flat, {0.5, 0.2})};
+    c.portrait = face(Eyes::Open, Brows::Level, Mouth::Smile);
     c.looks[Role::Pleased] = {blushing(face(Eyes::Happy, Brows::Raised, Mouth::Grin, {0, 0}, -4))};
     c.looks[Role::GestureSecond] = {face(Eyes::Open, Brows::Raised, Mouth::Smile, {0.5, 0}),
                                     Arm::Rest, Arm::Wave};
@@ -357,7 +360,7 @@ QImage portraits(int cell, qreal scale, qreal baseline) {
         fillBackdrop(painter, place, who.backdrop);
         painter.translate(cell / 2.0, place.top() + baseline);
         painter.scale(scale, scale);
-        drawBust(painter, who.person, who.looks.at(Role::Neutral).face);
+        drawBust(painter, who.person, who.portrait.value_or(who.looks.at(Role::Neutral).face));
         painter.restore();
     }
     return column;

@@ -755,10 +755,10 @@ void drawHand(QPainter& p, Hand hand, QPointF at, qreal angle, const QColor& ski
     case Hand::Thumb:
         shape.addRoundedRect(QRectF(-7, -6.5, 14, 13), 5, 5);
         if (hand == Hand::Point) {
-            shape.addPath(finger(QPointF(3, -3.5), 0, 11, 4.4));
+            shape.addPath(finger(QPointF(3, -3.5), 0, 11, 4.0));
         }
         if (hand == Hand::Thumb) {
-            shape.addPath(finger(QPointF(2, -4.5), -12, 9, 5.0));
+            shape.addPath(finger(QPointF(0, -5.5), -8, 11, 6.2));
         }
         break;
     case Hand::Open:
