@@ -237,20 +237,25 @@ std::vector<std::uint8_t> waveFile(const Samples& samples, double peak) {
 }
 
 std::vector<std::string> writeSounds(const std::string& folder) {
-    const std::pair<const char*, Samples (*)()> sounds[] = {{"dmoor0.wav", cardFlick},
-                                                            {"dmoor1.wav", loseTones},
-                                                            {"dmoor2.wav", winArpeggio},
-                                                            {"dmoor3.wav", blackjackFanfare},
-                                                            {"dmoor4.wav", shuffleRiffle}};
+    // Noisy sounds carry further than tones of the same peak: they are kept softer.
+    const struct {
+        const char* name;
+        Samples (*make)();
+        double peak;
+    } sounds[] = {{"dmoor0.wav", cardFlick, 0.5},
+                  {"dmoor1.wav", loseTones, 0.7},
+                  {"dmoor2.wav", winArpeggio, 0.7},
+                  {"dmoor3.wav", blackjackFanfare, 0.7},
+                  {"dmoor4.wav", shuffleRiffle, 0.5}};
     std::vector<std::string> failed;
-    for (const auto& [name, make] : sounds) {
-        const std::vector<std::uint8_t> bytes = waveFile(make());
-        std::ofstream file(folder + "/" + name, std::ios::binary | std::ios::trunc);
+    for (const auto& sound : sounds) {
+        const std::vector<std::uint8_t> bytes = waveFile(sound.make(), sound.peak);
+        std::ofstream file(folder + "/" + sound.name, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
         file.close();
         if (!file) {
-            failed.emplace_back(name);
+            failed.emplace_back(sound.name);
         }
     }
     return failed;
