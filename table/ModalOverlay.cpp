@@ -118,7 +118,10 @@ void ShowInformation(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Information"), text);
 }
 
-OverlayDialog::OverlayDialog(QWidget* parent) : QDialog(parent, Qt::Widget) {
+OverlayDialog::OverlayDialog(QWidget* parent) : QDialog(parent) {
+    // A plain child of the table's drawing widget, not a window of its own
+    // (a dialog turns itself into one unless told otherwise).
+    setWindowFlags(Qt::Widget);
     // The seat view shows through nowhere: the window paints its whole area.
     setAutoFillBackground(true);
 }
