@@ -29,6 +29,8 @@ QImage toMono(const QImage& drawn) {
     mono.setColorCount(2);
     mono.setColor(0, qRgb(0, 0, 0));
     mono.setColor(1, qRgb(255, 255, 255));
+    // Fill first: the bits that pad each row are written to the file too.
+    mono.fill(1);
     for (int y = 0; y < drawn.height(); ++y) {
         for (int x = 0; x < drawn.width(); ++x) {
             mono.setPixel(x, y, qGray(drawn.pixel(x, y)) < 128 ? 0 : 1);
