@@ -334,6 +334,8 @@ void TAnimate::ApplyLayout() {
     const QSize outer = frameGeometry().size();
     canvas_->setGeometry(centralWidget()->rect());
     dealmoor::ApplyLayout(ComputeLayout(outer.width(), outer.height()), layoutControls());
+    // The views may have moved: nothing of the old arrangement stays on the table.
+    canvas_->surface().fill(canvas_->palette().color(canvas_->backgroundRole()));
     RepaintTable();
 }
 

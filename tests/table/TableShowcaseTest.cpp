@@ -1,0 +1,202 @@
+// Pictures and figures of the table at play, taken only on request:
+//   DEALMOOR_SCREENSHOT_DIR=<folder>  saves the table in the middle of a deal at
+//                                     1024x768 and 1920x1080 into that folder;
+//   DEALMOOR_MEASURE_DEALS=<n>        deals n automatic deals at Fast and prints
+//                                     the processor share, the start-up time and
+//                                     the resident memory afterwards.
+// Without them every case is skipped, so the ordinary test run stays quick.
+
+#include "engine/Game.h"
+#include "table/TAnimate.h"
+#include "table/TableCanvas.h"
+
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QPushButton>
+
+#include <sys/resource.h>
+
+using namespace dealmoor;
+using namespace dealmoor::testing;
+
+namespace {
+
+// The table window, noting what the dealer does so a picture can be taken at
+// the right moment.
+class WatchedTable : public TAnimate {
+public:
+    using TAnimate::TAnimate;
+
+    void DrawDealer(int pose) override {
+        TAnimate::DrawDealer(pose);
+        pose_ = pose;
+        balloon_ = false;
+        moment();
+    }
+    void ShowBalloon(std::string_view first, std::string_view second) override {
+        TAnimate::ShowBalloon(first, second);
+        balloon_ = true;
+        moment();
+    }
+    void SeatPanel(int seat, PanelColour colour) override {
+        TAnimate::SeatPanel(seat, colour);
+        if (colour == PanelColour::Highlight)
+            highlighted = seat;
+        else if (highlighted == seat)
+            highlighted = 0;
+    }
+    void Pause(double seconds) override {
+        moment();
+        TAnimate::Pause(seconds);
+    }
+
+    // Called at every step of the deal with what is on the table now.
+    std::function<void(int pose, bool balloon)> onMoment;
+    int highlighted = 0; // the seat whose panel is yellow now
+
+private:
+    void moment() {
+        if (onMoment)
+            onMoment(pose_, balloon_);
+    }
+    int pose_ = DealerRest;
+    bool balloon_ = false;
+};
+
+// Notes when the table's surface first reaches the screen.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(const QElapsedTimer& clock) : clock_(clock) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && ms < 0)
+            ms = clock_.elapsed();
+        return QObject::eventFilter(watched, event);
+    }
+    qint64 ms = -1;
+
+private:
+    const QElapsedTimer& clock_;
+};
+
+void SeatSixComputers(Game& game) {
+    for (int seat = 1; seat <= MaxSeats; ++seat)
+        game.Seats[seat].Human = false;
+}
+
+int CardsOnTable(const Game& game) {
+    int cards = 0;
+    for (const Hand& hand : game.Hands)
+        cards += hand.CardCount;
+    return cards;
+}
+
+double ProcessorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+class TableShowcaseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void screenshotsInTheMiddleOfADeal_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("reaching");
+        // One picture with the dealer's word in the balloon, one with the dealer
+        // reaching down with a card for a seat that hits.
+        QTest::newRow("1024x768") << QSize(1024, 768) << "table-1024x768.png" << false;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << "table-1920x1080.png" << true;
+    }
+
+    void screenshotsInTheMiddleOfADeal() {
+        const QString folder = QString::fromLocal8Bit(qgetenv("DEALMOOR_SCREENSHOT_DIR"));
+        if (folder.isEmpty())
+            QSKIP("set DEALMOOR_SCREENSHOT_DIR to take the pictures");
+        QFETCH(QSize, size);
+        QFETCH(QString, file);
+        QFETCH(bool, reaching);
+
+        Game game;
+        WatchedTable table(game);
+        SeatSixComputers(game);
+        table.SetSpeed(1);
+        table.showNormal();
+        table.resize(size);
+        QTRY_COMPARE(table.size(), size);
+
+        // A later deal, with the cards of the dealer and of the seats on the table.
+        QImage picture;
+        table.onMoment = [&](int pose, bool balloon) {
+            const bool moment =
+                reaching ? pose == DealerReachDown && table.highlighted == game.CurrentSeat &&
+                               game.Hands[game.CurrentSeat].CardCount >= 2
+                         : balloon && pose == DealerRest && game.DealerHand().CardCount >= 3;
+            if (picture.isNull() && game.TotalHands >= 2 && moment && CardsOnTable(game) >= 10) {
+                picture = table.grab().toImage();
+                table.onMoment = nullptr;
+            }
+        };
+        table.AutoDeal2->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!picture.isNull(), 600000);
+        QVERIFY(picture.save(QDir(folder).filePath(file)));
+
+        table.AutoDeal2->trigger(); // off: the running deal is the last
+        QTRY_VERIFY_WITH_TIMEOUT(!game.DealInProgress, 60000);
+        table.close();
+    }
+
+    void processorShareStartUpAndMemory() {
+        const int deals = qEnvironmentVariableIntValue("DEALMOOR_MEASURE_DEALS");
+        if (deals <= 0)
+            QSKIP("set DEALMOOR_MEASURE_DEALS to measure");
+
+        QElapsedTimer startUp;
+        startUp.start();
+        Game game;
+        WatchedTable table(game);
+        FirstPaint firstPaint(startUp);
+        table.Canvas().installEventFilter(&firstPaint);
+        table.showNormal();
+        table.resize(1280, 1024);
+        QTRY_VERIFY(firstPaint.ms >= 0);
+        const qint64 startUpMs = firstPaint.ms;
+
+        SeatSixComputers(game);
+        table.SetSpeed(1); // Fast
+        QElapsedTimer wall;
+        wall.start();
+        const double cpuBefore = ProcessorSeconds();
+        table.AutoDeal2->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(game.TotalHands >= deals, deals * 60000);
+        table.AutoDeal2->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.DealInProgress, 60000);
+        const double cpu = ProcessorSeconds() - cpuBefore;
+        const double seconds = double(wall.elapsed()) / 1000.0;
+
+        qInfo("start-up to first painted frame: %lld ms", startUpMs);
+        qInfo("%d deals at Fast: %.1f s wall, %.2f s processor, %.2f%% of one core",
+              game.TotalHands, seconds, cpu, 100.0 * cpu / seconds);
+        qInfo("resident memory after %d deals: %ld kB", game.TotalHands, ResidentKilobytes());
+        table.close();
+    }
+};
+
+DEALMOOR_QTEST_MAIN(TableShowcaseTest)
+#include "TableShowcaseTest.moc"
