@@ -64,6 +64,9 @@ private:
 } // namespace
 
 int RunOverlayModal(QDialog* dialog) {
+    // A dialog that is a window of its own is modal the usual way.
+    if (dialog->isWindow())
+        return dialog->exec();
     QPointer<QDialog> guard(dialog);
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
