@@ -15,10 +15,7 @@
 #include "strategy/CardCount.h"
 #include "strategy/ComputerPlayer.h"
 #include "strategy/StrategyFile.h"
-#if __has_include("strategy/THitStandForm.h")
 #include "strategy/THitStandForm.h"
-#define DEALMOOR_HAS_DECISION_WINDOW 1
-#endif
 #include "table/HelpViewer.h"
 #include "table/ModalOverlay.h"
 #include "table/SoundPlayers.h"
@@ -299,10 +296,8 @@ void TAnimate::ShowSeatPanels() {
 }
 
 void TAnimate::CreateDecisionWindow() {
-#ifdef DEALMOOR_HAS_DECISION_WINDOW
     decisionWindow_ = new THitStandForm(game_, sheets_, canvas_);
     decisionWindow_->helpRequested = [this](int context) { Help().ShowTopic(context); };
-#endif
 }
 
 void TAnimate::CreateBetWindow() {
@@ -381,7 +376,9 @@ void TAnimate::Pause(double seconds) {
 
 void TAnimate::ShowBetWindow() {
     if (betWindow_ == nullptr) {
-        game_.Seats[game_.CurrentSeat].Bet = 0; // no bet window: the seat sits out
+        // No bet window: the seat sits the deal out, or takes no insurance.
+        Seat& seat = game_.Seats[game_.CurrentSeat];
+        (game_.InsuranceOffer ? seat.InsuranceBet : seat.Bet) = 0;
         return;
     }
     betWindow_->placeOver(canvas_->SeatArea);
@@ -393,10 +390,8 @@ void TAnimate::ShowDecisionWindow() {
         ChooseStand(game_, CurrentHandSlot(game_)); // no decision window: the seat stands
         return;
     }
-#ifdef DEALMOOR_HAS_DECISION_WINDOW
     decisionWindow_->placeOver(canvas_->SeatArea);
     decisionWindow_->runModal();
-#endif
 }
 
 void TAnimate::DrawDealer(int pose) {

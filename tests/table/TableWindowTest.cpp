@@ -4,6 +4,8 @@
 
 #include "engine/Game.h"
 #include "setup/SettingsFile.h"
+#include "setup/TWagerFrm.h"
+#include "strategy/THitStandForm.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
 #include "table/TAnimate.h"
@@ -170,6 +172,48 @@ private slots:
         QVERIFY(!table.AutoModeTimer->isActive());
         QVERIFY(table.AutoDeal2->isChecked());
         QCOMPARE(table.Button6->text(), "Auto &Deal Off");
+    }
+
+    void aHumanSeatBetsAndDecidesOverTheSeatView() {
+        Game game;
+        TAnimate table(game);
+        table.CreateDecisionWindow();
+        table.CreateBetWindow();
+        table.showNormal();
+        table.resize(1024, 768);
+        QTRY_COMPARE(table.size(), QSize(1024, 768));
+        game.SeatCount = 1;
+        game.Seats[1].Human = true;
+        table.SetSpeed(0);
+        // The seat gets 10 and 6, the dealer a hidden 10 and a 7 showing: no
+        // insurance, no blackjack, so the seat is asked and stands on 16.
+        const int ranks[] = {10, 10, 6, 7};
+        for (int i = 0; i < 4; ++i)
+            game.Shoe.ShoeCards[2 + i] = Card{ranks[i], ranks[i]};
+        game.Shoe.ShoePos = 1;
+
+        bool thinkingWhileBetting = false;
+        QRect betPlace;
+        WidgetPoller bet(FindVisible<TWagerFrm>, [&](QWidget* window) {
+            auto* wager = static_cast<TWagerFrm*>(window);
+            thinkingWhileBetting = table.Thinking->isActive();
+            betPlace = wager->geometry();
+            wager->BitBtn3->click(); // a chip of 5
+            wager->BitBtn6->click(); // OK
+        });
+        WidgetPoller decide(
+            FindVisible<THitStandForm>,
+            [&](QWidget* window) { static_cast<THitStandForm*>(window)->BitBtn2->click(); }, 30000);
+        table.Button6->click();
+        QVERIFY(bet.acted());
+        QVERIFY(decide.acted());
+        QVERIFY(thinkingWhileBetting);
+        QVERIFY(!table.Thinking->isActive());
+        const Area seatArea = table.Canvas().SeatArea;
+        QCOMPARE(betPlace.topLeft(), QPoint(seatArea.left + 1, seatArea.top + 194));
+        QCOMPARE(game.Seats[1].Credits, 4995.0); // 16 loses to 17
+        QVERIFY(!game.DealInProgress);
+        table.close();
     }
 
     void speedButtonCycles_data() {
