@@ -24,14 +24,14 @@ constexpr int SecondHand = Seat1 + SecondHandOffset;
 constexpr uint8_t Undecided = 42; // a Decision no button writes
 const Area SeatView{265, 5, 265 + 249, 5 + 410};
 
-struct CardSpec {
+struct DealtCard {
     int rank;
     int suit = 0; // 0 clubs .. 3 spades
 };
 
-void deal(Hand& hand, const std::vector<CardSpec>& cards, bool shown = true) {
+void deal(Hand& hand, const std::vector<DealtCard>& cards, bool shown = true) {
     ClearHand(hand);
-    for (const CardSpec& card : cards) {
+    for (const DealtCard& card : cards) {
         hand.CardIds[hand.CardCount] = card.rank + 13 * card.suit;
         hand.Ranks[hand.CardCount] = card.rank;
         hand.Shown[hand.CardCount] = shown;
@@ -48,7 +48,7 @@ struct DecisionTable {
     std::unique_ptr<THitStandForm> window;
     std::vector<int> helpTopics;
 
-    explicit DecisionTable(const std::vector<CardSpec>& first) {
+    explicit DecisionTable(const std::vector<DealtCard>& first) {
         game.SeatCount = 1;
         game.CurrentSeat = Seat1;
         Seat& seat = game.Seats[Seat1];
@@ -66,7 +66,7 @@ struct DecisionTable {
     }
     ~DecisionTable() { window.reset(); }
 
-    void split(const std::vector<CardSpec>& first, const std::vector<CardSpec>& second) {
+    void split(const std::vector<DealtCard>& first, const std::vector<DealtCard>& second) {
         game.Seats[Seat1].HasSplit = true;
         deal(game.Hands[FirstHand], first);
         deal(game.Hands[SecondHand], second);
@@ -108,8 +108,8 @@ private slots:
     void choicesFollowTheRules() {
         struct Case {
             const char* name;
-            std::vector<CardSpec> first;
-            std::vector<CardSpec> second; // non-empty: the seat has split
+            std::vector<DealtCard> first;
+            std::vector<DealtCard> second; // non-empty: the seat has split
             bool firstFinished;
             bool lateSurrender;
             bool doubleAfterSplit;
@@ -152,7 +152,7 @@ private slots:
     void eachButtonWritesItsAnswer() {
         struct Case {
             const char* name;
-            std::vector<CardSpec> first;
+            std::vector<DealtCard> first;
             int button; // 0 Hit .. 4 Surrender
             uint8_t decision;
             bool finished, doubleRequested;
@@ -245,7 +245,7 @@ private slots:
 
     void cardsOfTheHandShowFaceUpAcrossTheTop() {
         // Seven cards of every suit, dealt face down: the window shows them face up.
-        std::vector<CardSpec> cards;
+        std::vector<DealtCard> cards;
         for (int k = 0; k < 7; ++k)
             cards.push_back({k == 6 ? 13 : k + 1, k == 6 ? 3 : k % 4}); // the last: king of spades
         DecisionTable table({});
