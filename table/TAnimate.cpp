@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
@@ -47,6 +48,8 @@ const char* const StartCaption = "Dealmoor (32-bit)";
 const char* const CardCountTitle = "Card Count";
 const char* const HumanPlayerName = "Human Player";
 const char* const HelpFolder = "help/";
+// The window's size when it is not maximised.
+constexpr QSize NormalWindowSize{1024, 768};
 
 // Texts of the seat information message.
 const char* const InfoName = "Name:  ";
@@ -260,7 +263,11 @@ void TAnimate::FormCreate() {
 
     SetSoundChecks();
 
-    // Always maximised, whatever the settings remember.
+    // Always maximised, whatever the settings remember; where no window manager
+    // maximises it, the window still opens at a size the table fits in.
+    const QRect desktop = screen()->availableGeometry();
+    resize(desktop.size().boundedTo(NormalWindowSize));
+    move(desktop.center() - rect().center());
     setWindowState(windowState() | Qt::WindowMaximized);
     ApplyLayout();
 

@@ -1,7 +1,8 @@
 // Pictures and figures of the table at play, taken only on request:
 //   DEALMOOR_SCREENSHOT_DIR=<folder>  saves the table in the middle of a deal at
 //                                     1024x768 and 1920x1080 into that folder;
-//   DEALMOOR_MEASURE_DEALS=<n>        deals n automatic deals at Fast and prints
+//   DEALMOOR_MEASURE_DEALS=<n>        deals n automatic deals (at Fast, or at the
+//                                     DEALMOOR_MEASURE_SPEED given, 0..3) and prints
 //                                     the processor share, the start-up time and
 //                                     the resident memory afterwards.
 // Without them every case is skipped, so the ordinary test run stays quick.
@@ -179,7 +180,8 @@ private slots:
         const qint64 startUpMs = firstPaint.ms;
 
         SeatSixComputers(game);
-        table.SetSpeed(1); // Fast
+        const QByteArray speed = qgetenv("DEALMOOR_MEASURE_SPEED");
+        table.SetSpeed(speed.isEmpty() ? 1 : speed.toInt());
         QElapsedTimer wall;
         wall.start();
         const double cpuBefore = ProcessorSeconds();
@@ -191,8 +193,8 @@ private slots:
         const double seconds = double(wall.elapsed()) / 1000.0;
 
         qInfo("start-up to first painted frame: %lld ms", startUpMs);
-        qInfo("%d deals at Fast: %.1f s wall, %.2f s processor, %.2f%% of one core",
-              game.TotalHands, seconds, cpu, 100.0 * cpu / seconds);
+        qInfo("%d deals at speed %d: %.1f s wall, %.2f s processor, %.2f%% of one core",
+              game.TotalHands, int(game.Speed), seconds, cpu, 100.0 * cpu / seconds);
         qInfo("resident memory after %d deals: %ld kB", game.TotalHands, ResidentKilobytes());
         table.close();
     }

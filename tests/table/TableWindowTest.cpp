@@ -339,10 +339,34 @@ private slots:
         QVERIFY(first.startsWith("At the completion of the last hand"));
         QCOMPARE(second, first);
         QVERIFY(table.Help().isVisible());
-        QVERIFY(table.Help().source().fileName() == "41004.html" ||
-                table.Help().toPlainText().contains("41004.html"));
+        QCOMPARE(table.Help().source().fileName(), "41004.html");
         QVERIFY(table.close());
         QVERIFY(!table.Help().isVisible());
+    }
+
+    void helpOpensPagesInOneWindowAndNamesAMissingOne() {
+        QTemporaryDir pages;
+        QFile contents(pages.filePath("index.html"));
+        QVERIFY(contents.open(QIODevice::WriteOnly));
+        contents.write("<h1>Contents</h1>");
+        contents.close();
+        HelpViewer help(pages.path());
+        help.ShowContents();
+        QVERIFY(help.isVisible());
+        QCOMPARE(help.source().fileName(), "index.html");
+        help.ShowTopic(HelpTroubleshooting); // not among these pages
+        QVERIFY(help.toPlainText().contains("41021.html"));
+        QVERIFY(help.isVisible());
+        help.close();
+    }
+
+    void helpButtonOpensTheTableTopic() {
+        Game game;
+        TAnimate table(game);
+        table.show();
+        table.BitBtn1->click();
+        QCOMPARE(table.Help().source().fileName(), "41005.html");
+        QVERIFY(table.close());
     }
 
     void menusCarryTheirCaptionsAndChecks() {
