@@ -46,7 +46,6 @@ namespace {
 // The window's caption until the first deal names the table and the hand.
 const char* const StartCaption = "Dealmoor (32-bit)";
 const char* const CardCountTitle = "Card Count";
-const char* const HumanPlayerName = "Human Player";
 const char* const HelpFolder = "help/";
 // The window's size when it is not maximised.
 constexpr QSize NormalWindowSize{1024, 768};
@@ -223,8 +222,7 @@ void TAnimate::FormCreate() {
     help_ = std::make_unique<HelpViewer>(QString::fromStdString(settings.ProgramDir + HelpFolder));
 
     game_.CurrentSeat = 1;
-    game_.DealInProgress = false;
-    game_.BaseCaption = "Dealmoor 97";
+    game_.DealInProgress = false; // BaseCaption keeps the name a new Game starts with
 
     ReadHouseRules(game_, SettingsPath(game_));
     ShuffleShoe(game_, nullptr); // quietly, before the window shows
@@ -239,7 +237,7 @@ void TAnimate::FormCreate() {
         ClearHand(game_, slot);
 
     game_.Seats[1].Human = true;
-    game_.Seats[1].Name = HumanPlayerName;
+    game_.Seats[1].Name = DefaultHumanName;
 
     game_.AutoDealsLeft = 0;
     game_.TotalHands = 0;
@@ -281,6 +279,7 @@ void TAnimate::FormCreate() {
     canvas_->SetFace(1, 0);
     Button1->setText(QStringLiteral("&Catalog"));
 
+    RepaintTable(); // the first paint shows the seats just read
     setUpdatesEnabled(true);
 }
 
