@@ -409,6 +409,8 @@ void TAnimate::SetFace(int seat, int frame) {
 }
 
 void TAnimate::SeatPanel(int seat, PanelColour colour) {
+    if (seat < 1 || seat > MaxSeats)
+        return;
     SeatPanelView* panel = Panels[seat];
     const QColor fill = colour == PanelColour::Highlight ? PanelYellow : PanelWhite;
     DrawSeatPanel(panel->picture(), Panels[1]->size(), game_, sheets_, seat, fill,

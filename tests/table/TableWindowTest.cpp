@@ -216,6 +216,31 @@ private slots:
         table.close();
     }
 
+    void thinkingTicksAlternateTheWaitingSeatsFaces() {
+        // Records the faces the table draws.
+        class FaceRecorder : public TAnimate {
+        public:
+            using TAnimate::TAnimate;
+            void SetFace(int seat, int frame) override {
+                TAnimate::SetFace(seat, frame);
+                faces.append({seat, frame});
+            }
+            QList<QPair<int, int>> faces;
+        };
+        Game game;
+        FaceRecorder table(game);
+        QCOMPARE(table.Thinking->interval(), 2000);
+        game.Seats[2].Number = 6;
+        game.CurrentSeat = 2;
+        game.ThinkingFrame = true;
+        table.faces.clear();
+        table.ThinkingTimer();
+        table.ThinkingTimer();
+        table.ThinkingTimer();
+        const QList<QPair<int, int>> expected{{2, 1}, {2, 2}, {2, 1}};
+        QCOMPARE(table.faces, expected);
+    }
+
     void speedButtonCycles_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<QString>("caption");
