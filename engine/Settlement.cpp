@@ -78,6 +78,9 @@ void settleAgainstDealerBlackjack(Game& game, TableHost& host, int seat) {
     host.Pause(1.5);
     host.DrawDealer(DealerRest);
     host.Pause(1);
+    // Settled hands leave the table, as after the final settlement.
+    ClearHand(hand);
+    ClearHand(game.Hands[seat + SecondHandOffset]);
     host.SeatSettled(seat);
 }
 

@@ -202,11 +202,7 @@ void DealChecker::tableText(TableText text, bool secondHand) {
 void DealChecker::checkTable() {
     for (int slot = 0; slot < HandSlots; ++slot) {
         const Hand& hand = game_.Hands[slot];
-        // Against the dealer's blackjack nobody played: the seats' two cards stay
-        // on show until the next deal clears them.
-        const bool onShow =
-            dealerBlackjack_ && slot >= 1 && slot <= MaxSeats && hand.CardCount <= 2;
-        if (!onShow && (hand.CardCount != 0 || hand.Total != 0)) {
+        if (hand.CardCount != 0 || hand.Total != 0) {
             fail(0, "hand slot " + std::to_string(slot) + " still holds " +
                         std::to_string(hand.CardCount) + " cards after the deal");
         }

@@ -42,6 +42,10 @@ void expectDealLeftNothingOnTheTable(const Game& game) {
         EXPECT_EQ(game.Seats[s].SplitBet, 0) << "seat " << s;
         EXPECT_EQ(game.Seats[s].InsuranceBet, 0) << "seat " << s;
     }
+    for (int slot = 0; slot < HandSlots; ++slot) {
+        EXPECT_EQ(game.Hands[slot].CardCount, 0) << "slot " << slot;
+        EXPECT_EQ(game.Hands[slot].Total, 0) << "slot " << slot;
+    }
 }
 
 TEST(Deal, OneHandFromBetToCaptionInOrder) {
