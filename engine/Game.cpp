@@ -1,5 +1,7 @@
 #include "engine/Game.h"
 
+#include "setup/Characters.h"
+
 namespace dealmoor {
 
 void ComputeTotal(Hand& hand) {
@@ -24,11 +26,17 @@ void ComputeTotal(Hand& hand) {
     hand.SoftAces = softAces;
 }
 
-void ComputeTotal(Game& game, int slot) { ComputeTotal(game.Hands[slot]); }
+void ComputeTotal(Game& game, int slot) {
+    ComputeTotal(game.Hands[slot]);
+}
 
-void ClearHand(Hand& hand) { hand = Hand{}; }
+void ClearHand(Hand& hand) {
+    hand = Hand{};
+}
 
-void ClearHand(Game& game, int slot) { ClearHand(game.Hands[slot]); }
+void ClearHand(Game& game, int slot) {
+    ClearHand(game.Hands[slot]);
+}
 
 void ResetGameState(Game& game) {
     for (int slot = 0; slot < HandSlots; ++slot) {
@@ -41,7 +49,7 @@ void ResetGameState(Game& game) {
     game.CurrentSeat = 1;
     game.DealInProgress = false;
     game.Seats[1].Human = true;
-    game.Seats[1].Name = "Human Player";
+    game.Seats[1].Name = DefaultHumanName;
 }
 
 } // namespace dealmoor

@@ -20,6 +20,7 @@ inline constexpr int SecondHandOffset = 6; // second hand of seat s lives in slo
 inline constexpr int HandSlots = 13;
 inline constexpr int MaxHandCards = 7;
 inline constexpr int CardsPerDeck = 52;
+inline constexpr int RanksPerSuit = 13;
 inline constexpr int MaxShoeCards = 416;
 inline constexpr int NameMax = 30;
 inline constexpr int StrategyFileMax = 8;
@@ -89,8 +90,8 @@ struct RandomSource {
 };
 
 struct Game {
-    std::array<Seat, MaxSeats + 1> Seats{};                 // 1..6
-    std::array<Hand, HandSlots> Hands{};                    // 0 dealer, 1..6 first, 7..12 second
+    std::array<Seat, MaxSeats + 1> Seats{}; // 1..6
+    std::array<Hand, HandSlots> Hands{};    // 0 dealer, 1..6 first, 7..12 second
     dealmoor::Shoe Shoe{};
     dealmoor::HouseRules HouseRules{};
     std::array<StrategyCard, MaxSeats + 1> StrategyCards{}; // 0 edit slot, 1..6 seats
@@ -119,6 +120,11 @@ struct Game {
     const Hand& DealerHand() const { return Hands[DealerSlot]; }
 };
 
+// A card entry that names a real card of the deck (empty entries hold 0).
+constexpr bool IsRealCard(int cardId, int rank) {
+    return cardId >= 1 && cardId <= CardsPerDeck && rank >= 1 && rank <= RanksPerSuit;
+}
+
 // Recomputes Total and SoftAces of a hand slot from its Ranks.
 void ComputeTotal(Game& game, int slot);
 void ComputeTotal(Hand& hand);
@@ -126,7 +132,7 @@ void ComputeTotal(Hand& hand);
 void ClearHand(Game& game, int slot);
 void ClearHand(Hand& hand);
 
-// The start-of-run state: hands cleared, six seats, Fast, seat 1 "Human Player".
+// The start-of-run state: hands cleared, six seats, Fast, seat 1 human.
 void ResetGameState(Game& game);
 
 } // namespace dealmoor

@@ -15,7 +15,6 @@ namespace dealmoor {
 
 namespace {
 
-constexpr int RanksPerSuit = 13;
 constexpr int MixPasses = 30;
 constexpr int ShuffleSounds = 3;
 constexpr double SilentShuffleSeconds = 1.5;

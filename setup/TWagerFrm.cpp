@@ -50,10 +50,6 @@ constexpr QRect BorrowPlace(136, 136, 105, 33);
 constexpr QRect OkPlace(136, 176, 105, 33);
 constexpr QRect HelpPlace(8, 176, 113, 33);
 
-QString money(double amount) {
-    return QLocale().toCurrencyString(amount);
-}
-
 // Money compared in whole cents, so that credits borrowed a cent at a time
 // still cover a chip of the same value.
 long long cents(double amount) {
@@ -61,8 +57,8 @@ long long cents(double amount) {
 }
 
 QString limitsMessage(double tableMin, double tableMax) {
-    return QStringLiteral("The table limits are ") + money(tableMin) + QStringLiteral(" to ") +
-           money(tableMax) + QStringLiteral(".") +
+    return QStringLiteral("The table limits are ") + Money(tableMin) + QStringLiteral(" to ") +
+           Money(tableMax) + QStringLiteral(".") +
            QStringLiteral("  Your bet must be within this range.");
 }
 
@@ -70,7 +66,7 @@ const QString SitOutMessage =
     QStringLiteral("You didn't place a bet.  You will have to sit-out this hand.");
 
 QString insuranceMessage(double limit) {
-    return QStringLiteral("The maximum insurance bet is ") + money(limit) + QStringLiteral(".");
+    return QStringLiteral("The maximum insurance bet is ") + Money(limit) + QStringLiteral(".");
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {

@@ -4,6 +4,7 @@
 #include "strategy/ComputerPlayer.h"
 #include "strategy/HintAdvice.h"
 #include "table/SpriteSheets.h"
+#include "table/TableCanvas.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -49,27 +50,14 @@ const Choice Choices[] = {
 // The hand's cards across the top, face up: five side by side, then
 // overlapping by the table's card step from the sixth card on.
 constexpr int CardTop = 8;
-constexpr int CardWidth = 41;
-constexpr int CardHeight = 54;
-constexpr int CardsPerSuit = 13;
 constexpr int SpreadLeft = 2;
 constexpr int SpreadStep = 43;
 constexpr int SpreadCards = 5;
 constexpr int OverlapLeft = 174;
-constexpr int OverlapStep = 16;
 
 int cardLeft(int k) {
     return k < SpreadCards ? SpreadLeft + SpreadStep * k
-                           : OverlapLeft + OverlapStep * (k - (SpreadCards - 1));
-}
-
-bool isCard(int cardId, int rank) {
-    return cardId >= 1 && cardId <= CardsPerDeck && rank >= 1 && rank <= CardsPerSuit;
-}
-
-QRect cardCell(int cardId, int rank) {
-    return QRect((rank - 1) * CardWidth, ((cardId - 1) / CardsPerSuit) * CardHeight, CardWidth,
-                 CardHeight);
+                           : OverlapLeft + CardStep * (k - (SpreadCards - 1));
 }
 
 } // namespace
@@ -183,10 +171,10 @@ void THitStandForm::paintEvent(QPaintEvent* event) {
     const Hand& hand = game_.Hands[CurrentHandSlot(game_)];
     const int count = std::min(hand.CardCount, MaxHandCards);
     for (int k = 0; k < count; ++k) {
-        if (!isCard(hand.CardIds[k], hand.Ranks[k]))
+        if (!IsRealCard(hand.CardIds[k], hand.Ranks[k]))
             continue;
-        painter.drawImage(QRect(cardLeft(k), CardTop, CardWidth, CardHeight), sheets_.Cards,
-                          cardCell(hand.CardIds[k], hand.Ranks[k]));
+        painter.drawImage(QRect(cardLeft(k), CardTop, CardCellWidth, CardCellHeight), sheets_.Cards,
+                          CardCell(hand.CardIds[k], hand.Ranks[k]));
     }
 }
 

@@ -122,6 +122,10 @@ void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, in
     }
 }
 
+QString Money(double amount) {
+    return QLocale().toCurrencyString(amount);
+}
+
 QString FixedAmount(double value, int width) {
     QString text = QStringLiteral("%1").arg(value, width, 'f', 2);
     // The display has glyphs for "." and "," only; other separators keep the point.

@@ -43,6 +43,9 @@ inline constexpr int DigitAnchorOffset = 13;
 void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, int x, int y,
                 bool leftToRight, int row);
 
+// An amount of credits in the user's regional currency format.
+QString Money(double amount);
+
 // A fixed-point amount with two decimals, right-aligned in `width` characters
 // and padded with spaces, using the locale's decimal separator: the text the
 // number displays and the borrowing messages show.

@@ -32,6 +32,11 @@ struct SpriteSheets {
     bool Load(const QString& programDir);
 };
 
+// A card's cell in the Cards sheet, and the step between overlapping cards on the table.
+inline constexpr int CardCellWidth = 41;
+inline constexpr int CardCellHeight = 54;
+inline constexpr int CardStep = 16;
+
 // File names of the other generated pictures beside the program.
 inline const char* const ChipPictures[5] = {"chip100.png", "chip25.png", "chip5.png", "chip1.png",
                                             "chip050.png"};

@@ -25,12 +25,6 @@ namespace dealmoor {
 
 namespace {
 
-// Card cells in the Cards sheet and the step between overlapping cards.
-constexpr int CardWidth = 41;
-constexpr int CardHeight = 54;
-constexpr int CardStep = 16;
-constexpr int RanksPerSuit = 13;
-
 constexpr int BalloonWidth = 97;
 constexpr int BalloonHeight = 70;
 constexpr int PortraitPitch = 178;
@@ -67,10 +61,6 @@ QString FromText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Money(double amount) {
-    return QLocale().toCurrencyString(amount);
-}
-
 // Writes text with its top-left corner at (left, top).
 void WriteAt(QPainter& painter, int left, int top, const QString& text) {
     painter.drawText(left, top + painter.fontMetrics().ascent(), text);
@@ -90,10 +80,6 @@ void SetTextStyle(QPainter& painter, int pointSize, bool bold, const QColor& col
     painter.setPen(colour);
 }
 
-bool IsCard(int cardId, int rank) {
-    return cardId >= 1 && cardId <= 52 && rank >= 1 && rank <= RanksPerSuit;
-}
-
 int CardsIn(const Hand& hand) {
     return std::clamp(hand.CardCount, 0, MaxHandCards);
 }
@@ -104,13 +90,13 @@ template <typename LeftOf>
 void DrawHand(QPainter& painter, const SpriteSheets& sheets, const Hand& hand, int top,
               LeftOf left) {
     for (int k = 0; k < CardsIn(hand); ++k) {
-        const QRect target(left(k), top, CardWidth, CardHeight);
+        const QRect target(left(k), top, CardCellWidth, CardCellHeight);
         const int cardId = hand.CardIds[k];
         const int rank = hand.Ranks[k];
-        if (hand.Shown[k] && IsCard(cardId, rank)) {
+        if (hand.Shown[k] && IsRealCard(cardId, rank)) {
             painter.drawImage(target, sheets.Cards, CardCell(cardId, rank));
         } else {
-            painter.drawImage(target, sheets.CardBack, QRect(0, 0, CardWidth, CardHeight));
+            painter.drawImage(target, sheets.CardBack, QRect(0, 0, CardCellWidth, CardCellHeight));
         }
     }
 }
@@ -165,8 +151,8 @@ const CharacterSheet NoSheet{};
 } // namespace
 
 QRect CardCell(int cardId, int rank) {
-    return QRect((rank - 1) * CardWidth, (cardId - 1) / RanksPerSuit * CardHeight, CardWidth,
-                 CardHeight);
+    return QRect((rank - 1) * CardCellWidth, (cardId - 1) / RanksPerSuit * CardCellHeight,
+                 CardCellWidth, CardCellHeight);
 }
 
 TableCanvas::TableCanvas(Game& game, const SpriteSheets& sheets, QWidget* parent)
