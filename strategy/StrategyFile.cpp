@@ -1,14 +1,12 @@
 #include "strategy/StrategyFile.h"
 
 #include "engine/Game.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
 #include "platform/TextCut.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace dealmoor {
 
@@ -57,34 +55,6 @@ constexpr std::array<const char*, CardRows> DefaultRows = {
     "HHHHHHHHHH", // 4
 };
 
-bool writeAll(int fd, const unsigned char* bytes, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// Writes the temporary file completely and to disk, or reports failure.
-bool writeTemporary(const std::string& temporary, const StrategyCard& card) {
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    const bool written =
-        writeAll(fd, reinterpret_cast<const unsigned char*>(&card), StrategyCardBytes) &&
-        ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    return written && closed;
-}
-
 // The path to write a card to: a file whose name differs only in case is the
 // same card file and is replaced rather than joined by a second one.
 std::string cardPathIn(const std::string& dir, const std::string& name) {
@@ -110,12 +80,8 @@ bool ReadCardFile(const std::string& path, StrategyCard& card) {
 }
 
 bool WriteCardFile(const std::string& path, const StrategyCard& card) {
-    const std::string temporary = path + ".tmp";
-    if (!writeTemporary(temporary, card) || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(&card), StrategyCardBytes));
 }
 
 void FillDefaultTable(StrategyCard& card) {
