@@ -120,6 +120,11 @@ struct Game {
     const Hand& DealerHand() const { return Hands[DealerSlot]; }
 };
 
+// A character number that names one of the nine characters.
+constexpr bool CharacterExists(int number) {
+    return number >= 1 && number <= MaxCharacters;
+}
+
 // A card entry that names a real card of the deck (empty entries hold 0).
 constexpr bool IsRealCard(int cardId, int rank) {
     return cardId >= 1 && cardId <= CardsPerDeck && rank >= 1 && rank <= RanksPerSuit;

@@ -28,8 +28,4 @@ std::string CharacterCardStem(int k);
 // The card stem a seat falls back to: "CPLAYER" and the character number.
 std::string SeatDefaultCardStem(int number);
 
-inline bool CharacterExists(int number) {
-    return number >= 1 && number <= MaxCharacters;
-}
-
 } // namespace dealmoor

@@ -21,7 +21,7 @@ const std::string NoSettingsFile;
 std::string loadSeatCard(Game& game, int seat) {
     const std::string& dir = game.Settings.DataDir;
     const std::string name = game.Seats[seat].StrategyFile + CardFileExtension;
-    const std::string path = FindFileNoCase(dir, name);
+    std::string path = FindFileNoCase(dir, name);
     if (!path.empty() && ReadCardFile(path, game.StrategyCards[seat])) {
         return path;
     }

@@ -28,8 +28,12 @@ struct StrategyCard {
     uint8_t TitleLength = 0;
     std::array<char, CardTitleMax> Title{};
 
-    uint8_t& cell(int column, int row) { return Cells[(column - 1) * CardRows + (row - 1)]; }
-    uint8_t cell(int column, int row) const { return Cells[(column - 1) * CardRows + (row - 1)]; }
+    uint8_t& cell(int column, int row) { return Cells[cellIndex(column, row)]; }
+    uint8_t cell(int column, int row) const { return Cells[cellIndex(column, row)]; }
+
+    static size_t cellIndex(int column, int row) {
+        return static_cast<size_t>((column - 1) * CardRows + (row - 1));
+    }
 
     // The title as text; a length byte above 40 reads as 40.
     std::string titleText() const;

@@ -3,6 +3,8 @@
 // and how far down the seat view the face is drawn. A strip holds four frames
 // of FrameWidth side by side, numbered from 1.
 
+#include "engine/Game.h"
+
 #include <array>
 
 namespace dealmoor {
@@ -27,9 +29,5 @@ inline constexpr std::array<CharacterFrame, 10> CharacterFrames{{
     {225, 0},
     {206, 0},
 }};
-
-constexpr bool IsCharacterNumber(int number) {
-    return number >= 1 && number <= 9;
-}
 
 } // namespace dealmoor

@@ -18,6 +18,7 @@
 #include "strategy/THitStandForm.h"
 #include "table/HelpViewer.h"
 #include "table/ModalOverlay.h"
+#include "table/Painting.h"
 #include "table/SoundPlayers.h"
 #include "table/TableCanvas.h"
 
@@ -68,10 +69,6 @@ const char* const ProductInformationText =
 
 int ClampSpeed(int speed) {
     return std::clamp(speed, 0, 3);
-}
-
-QString Money(double amount) {
-    return QLocale().toCurrencyString(amount);
 }
 
 QString FromView(std::string_view text) {

@@ -237,7 +237,7 @@ void TableCanvas::SetFace(int seat, int frame) {
     }
     const Seat& who = game_.Seats[seat];
     if (frame == 0) {
-        if (IsCharacterNumber(who.Number)) {
+        if (CharacterExists(who.Number)) {
             selectedCharacter_ = who.Number;
         }
         return;
@@ -385,7 +385,7 @@ void TableCanvas::LoadCharacterSheets(const QString& programDir) {
     const int seats = std::clamp<int>(game_.SeatCount, 0, MaxSeats);
     for (int seat = 1; seat <= seats; ++seat) {
         const int number = game_.Seats[seat].Number;
-        if (!IsCharacterNumber(number)) {
+        if (!CharacterExists(number)) {
             continue;
         }
         const CharacterFrame frame = CharacterFrames[number];
@@ -402,7 +402,7 @@ void TableCanvas::LoadCharacterSheets(const QString& programDir) {
 }
 
 const CharacterSheet& TableCanvas::sheetOf(int number) const {
-    return IsCharacterNumber(number) ? characterSheets_[number] : NoSheet;
+    return CharacterExists(number) ? characterSheets_[number] : NoSheet;
 }
 
 void TableCanvas::paintEvent(QPaintEvent* event) {
@@ -485,7 +485,7 @@ void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const Spr
 
     // Large portraits on a wide window or tall panels, small ones on a medium window.
     const int n = who.Number;
-    if (!IsCharacterNumber(n)) {
+    if (!CharacterExists(n)) {
         return;
     }
     if (windowWidth > 1000 || panelSize.height() > 200) {
