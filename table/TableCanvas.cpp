@@ -252,8 +252,10 @@ void TableCanvas::SetFace(int seat, int frame) {
 
 void TableCanvas::composeSeatView(int seat, int frame) {
     QPainter view(&viewBuffer_);
-    view.fillRect(Span(0, 0, 249, 228), Qt::white);
-    view.fillRect(Span(0, 229, 249, 261), Qt::black);
+    // The wall is white down to the rail: filling it only to 228 would leave the
+    // row above the rail showing whatever the dealer view left in the buffer.
+    view.fillRect(Span(0, 0, 249, FaceWallBottom), Qt::white);
+    view.fillRect(Span(0, FaceWallBottom, 249, 261), Qt::black);
     view.fillRect(Span(0, 269, 249, 410), FeltGreen);
     view.drawImage(Span(94, 320, 155, 381), sheets_.ptable, Span(0, 0, 61, 61));
     view.drawImage(Span(0, 261, 250, 269), sheets_.ptable2, Span(0, 0, 250, 8));

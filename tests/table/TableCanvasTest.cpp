@@ -222,6 +222,7 @@ private slots:
         canvas->LoadCharacterSheets(dir.path() + QLatin1Char('/'));
         canvas->SetFace(2, 0);
         QCOMPARE(canvas->selectedCharacter(), 3);
+        canvas->DrawDealer(1); // leaves felt in the shared buffer where the wall will be
         canvas->SetFace(2, 3);
 
         // Character 3: 202 wide, 21 down, centred on x 125 -> x 24..225.
@@ -231,6 +232,8 @@ private slots:
         QCOMPARE(seatPixel({23, 100}), White);
         QCOMPARE(seatPixel({226, 100}), White);
         QCOMPARE(seatPixel({24, 20}), White);
+        QCOMPARE(seatPixel({5, 228}), White); // no leftover of the dealer view above the rail
+        QCOMPARE(seatPixel({5, 229}), Black);
         QCOMPARE(seatPixel({5, 240}), Black);
         QCOMPARE(seatPixel({100, 265}), SheetColour(Ptable2Colour));
         QCOMPARE(seatPixel({97, 323}), SheetColour(PtableColour));
