@@ -21,12 +21,6 @@ constexpr std::array<double, 4> SpeedFactors{0.25, 0.5, 1.0, 1.5};
 constexpr int DealerStandsOn = 17;
 constexpr int PleasedFrom = 19;
 
-Seat& seatOf(Game& game, int seat) {
-    return game.Seats[seat];
-}
-Hand& firstHand(Game& game, int seat) {
-    return game.Hands[seat];
-}
 int secondSlot(int seat) {
     return seat + SecondHandOffset;
 }
@@ -87,7 +81,7 @@ void startDeal(Game& game, TableHost& host) {
 double takeBets(Game& game, TableHost& host) {
     double stakes = 0;
     for (int s = 1; s <= SeatsInPlay(game); ++s) {
-        Seat& seat = seatOf(game, s);
+        Seat& seat = SeatOf(game, s);
         host.DrawDealer(DealerRest);
         game.CurrentSeat = s;
         Highlight(host, s);
@@ -109,7 +103,7 @@ double takeBets(Game& game, TableHost& host) {
 
 void dealFirstCards(Game& game, TableHost& host) {
     for (int s = 1; s <= SeatsInPlay(game); ++s) {
-        Seat& seat = seatOf(game, s);
+        Seat& seat = SeatOf(game, s);
         game.SplitRequested = false;
         ClearHand(game, s);
         ClearHand(game, secondSlot(s));
@@ -120,7 +114,7 @@ void dealFirstCards(Game& game, TableHost& host) {
             Highlight(host, s);
             ShowMood(game, host, s, Mood::Neutral);
             takeSeatCard(game, host, s, false);
-            firstHand(game, s).DoubleRequested = false;
+            FirstHand(game, s).DoubleRequested = false;
             ShowMood(game, host, s, Mood::Neutral);
             host.Pause(0.1);
         }
@@ -139,7 +133,7 @@ void dealHoleCard(Game& game, TableHost& host) {
 void dealSecondCards(Game& game, TableHost& host) {
     for (int s = 1; s <= SeatsInPlay(game); ++s) {
         game.CurrentSeat = s;
-        if (seatOf(game, s).Bet > 0) {
+        if (SeatOf(game, s).Bet > 0) {
             Highlight(host, s);
             ShowMood(game, host, s, Mood::Neutral);
             takeSeatCard(game, host, s, false);
@@ -149,7 +143,7 @@ void dealSecondCards(Game& game, TableHost& host) {
         } else {
             // No stake, no hand: the seat sits this deal out.
             ClearHand(game, s);
-            firstHand(game, s).Finished = true;
+            FirstHand(game, s).Finished = true;
         }
     }
 }
@@ -175,7 +169,7 @@ double offerInsurance(Game& game, TableHost& host) {
     host.ShowBalloon(TextNone, TextInsuranceQuestion);
     game.InsuranceOffer = true;
     for (int s = 1; s <= SeatsInPlay(game); ++s) {
-        Seat& seat = seatOf(game, s);
+        Seat& seat = SeatOf(game, s);
         game.CurrentSeat = s;
         if (seat.Human && seat.Bet > 0) {
             Highlight(host, s);
@@ -199,7 +193,7 @@ bool dealerHasBlackjack(const Game& game) {
 }
 
 void surrender(Game& game, TableHost& host, int s) {
-    Seat& seat = seatOf(game, s);
+    Seat& seat = SeatOf(game, s);
     seat.Credits += 0.5 * seat.Bet;
     seat.Bet = 0;
     ShowMood(game, host, s, Mood::Neutral);
@@ -207,7 +201,7 @@ void surrender(Game& game, TableHost& host, int s) {
     host.WriteTableText(TableText::Surrendered, false);
     Highlight(host, s);
     ClearHand(game, s);
-    firstHand(game, s).Finished = true;
+    FirstHand(game, s).Finished = true;
     host.Pause(1.5);
     host.SeatSettled(s);
 }
@@ -215,7 +209,7 @@ void surrender(Game& game, TableHost& host, int s) {
 // The seat answers for the hand in `slot`: the user through the decision
 // window, a computer seat by its strategy card.
 void askForDecision(Game& game, TableHost& host, int s, int slot) {
-    if (seatOf(game, s).Human) {
+    if (SeatOf(game, s).Human) {
         startThinking(game, host);
         host.ShowDecisionWindow();
         host.Pause(0.5);
@@ -228,7 +222,7 @@ void askForDecision(Game& game, TableHost& host, int s, int slot) {
     }
     ComputerDecision(game);
     host.Decided(slot);
-    if (firstHand(game, s).Finished) {
+    if (FirstHand(game, s).Finished) {
         host.Pause(1);
     }
 }
@@ -238,7 +232,7 @@ void doubleDown(Game& game, TableHost& host, int s, int slot) {
     TurnUp(hand, 2);
     hand.Finished = true;
     double& stake = stakeOf(game, s, slot);
-    seatOf(game, s).Credits -= stake;
+    SeatOf(game, s).Credits -= stake;
     stake *= 2;
     ShowMood(game, host, s, Mood::Neutral);
     Highlight(host, s);
@@ -255,8 +249,8 @@ void completeSplit(Game& game, TableHost& host, int s) {
     ShowMood(game, host, s, Mood::Neutral);
     takeSeatCard(game, host, secondSlot(s), true);
     showCardMood(game, host, s, game.Hands[secondSlot(s)].Total);
-    if (firstHand(game, s).Ranks[0] == 1 && !game.HouseRules.HitSplitAces) {
-        firstHand(game, s).Finished = true;
+    if (FirstHand(game, s).Ranks[0] == 1 && !game.HouseRules.HitSplitAces) {
+        FirstHand(game, s).Finished = true;
         game.Hands[secondSlot(s)].Finished = true;
     }
     host.Pause(1);
@@ -292,9 +286,9 @@ void bust(Game& game, TableHost& host, int s, int slot) {
     ShowMood(game, host, s, Mood::Displeased);
     hand.Outcome = OutcomeBusted;
     Highlight(host, s);
-    firstHand(game, s).Finished = true;
+    FirstHand(game, s).Finished = true;
     host.Pause(1.5);
-    if (firstHand(game, s).CardCount == 0 && game.Hands[secondSlot(s)].CardCount == 0) {
+    if (FirstHand(game, s).CardCount == 0 && game.Hands[secondSlot(s)].CardCount == 0) {
         host.SeatSettled(s);
     }
 }
@@ -302,21 +296,21 @@ void bust(Game& game, TableHost& host, int s, int slot) {
 // One seat's turn: a blackjack is paid at once; otherwise the seat decides
 // until each of its hands stands, busts, doubles or surrenders.
 void playSeat(Game& game, TableHost& host, int s) {
-    Seat& seat = seatOf(game, s);
+    Seat& seat = SeatOf(game, s);
     game.Decision = DecisionStand;
     int slot = s;
     game.CurrentSeat = s;
     seat.InsuranceBet = 0; // the dealer has no blackjack: insurance is lost
-    if (firstHand(game, s).Total == 21) {
+    if (FirstHand(game, s).Total == 21) {
         PayPlayerBlackjack(game, host);
         return;
     }
     ShowMood(game, host, s,
-             firstHand(game, s).Total >= PleasedFrom ? Mood::Pleased : Mood::Neutral);
+             FirstHand(game, s).Total >= PleasedFrom ? Mood::Pleased : Mood::Neutral);
     while (!game.Hands[slot].Finished && game.Hands[slot].CardCount > 1) {
         Highlight(host, s);
         askForDecision(game, host, s, slot);
-        if (firstHand(game, s).Finished) {
+        if (FirstHand(game, s).Finished) {
             slot = secondSlot(s);
         }
         Highlight(host, s);
@@ -327,7 +321,7 @@ void playSeat(Game& game, TableHost& host, int s) {
         if (game.Hands[slot].Total > 21) {
             bust(game, host, s, slot);
         }
-        if (seat.HasSplit && firstHand(game, s).Finished) {
+        if (seat.HasSplit && FirstHand(game, s).Finished) {
             slot = secondSlot(s);
         }
         Highlight(host, s);

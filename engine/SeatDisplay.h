@@ -11,6 +11,17 @@ enum class Mood { Neutral, Pleased, Displeased };
 
 // Seats 1..SeatsInPlay take part in a deal; a stored count beyond the table's
 // six seats never reaches past them.
+// The seat record and its two hands, as the deal and the settlement walk them.
+inline Seat& SeatOf(Game& game, int seat) {
+    return game.Seats[seat];
+}
+inline Hand& FirstHand(Game& game, int seat) {
+    return game.Hands[seat];
+}
+inline Hand& SecondHand(Game& game, int seat) {
+    return game.Hands[seat + SecondHandOffset];
+}
+
 inline int SeatsInPlay(const Game& game) {
     return game.SeatCount < MaxSeats ? game.SeatCount : MaxSeats;
 }

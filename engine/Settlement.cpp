@@ -20,16 +20,6 @@ constexpr double CombinationReturn = 3; // 2 to 1 and the stake
 constexpr int SixCards = 6;
 constexpr int CombinationCards = 3;
 
-Seat& seatOf(Game& game, int seat) {
-    return game.Seats[seat];
-}
-Hand& firstHand(Game& game, int seat) {
-    return game.Hands[seat];
-}
-Hand& secondHand(Game& game, int seat) {
-    return game.Hands[seat + SecondHandOffset];
-}
-
 // Settlement walks the seats in order, lighting each one as it comes to it.
 void turnTo(Game& game, TableHost& host, int seat) {
     if (game.CurrentSeat >= 1 && game.CurrentSeat <= MaxSeats) {
@@ -40,13 +30,13 @@ void turnTo(Game& game, TableHost& host, int seat) {
 
 // A seat paid before the dealer plays is done once no second hand waits.
 void settledEarly(Game& game, TableHost& host, int seat) {
-    if (secondHand(game, seat).CardCount == 0) {
+    if (SecondHand(game, seat).CardCount == 0) {
         host.SeatSettled(seat);
     }
 }
 
 void payInsurance(Game& game, TableHost& host, int seat) {
-    Seat& player = seatOf(game, seat);
+    Seat& player = SeatOf(game, seat);
     Highlight(host, seat);
     ShowMood(game, host, seat, Mood::Neutral);
     host.PlayWinSound();
@@ -60,8 +50,8 @@ void payInsurance(Game& game, TableHost& host, int seat) {
 }
 
 void settleAgainstDealerBlackjack(Game& game, TableHost& host, int seat) {
-    Seat& player = seatOf(game, seat);
-    Hand& hand = firstHand(game, seat);
+    Seat& player = SeatOf(game, seat);
+    Hand& hand = FirstHand(game, seat);
     TurnUp(hand);
     ShowMood(game, host, seat, Mood::Neutral);
     host.Pause(1);
@@ -99,8 +89,8 @@ std::string_view specialCombination(const Game& game, int seat) {
 }
 
 void paySixCards(Game& game, TableHost& host, int seat) {
-    Seat& player = seatOf(game, seat);
-    Hand& hand = firstHand(game, seat);
+    Seat& player = SeatOf(game, seat);
+    Hand& hand = FirstHand(game, seat);
     game.CurrentSeat = seat;
     TurnUp(hand);
     ShowMood(game, host, seat, Mood::Neutral);
@@ -122,8 +112,8 @@ void paySixCards(Game& game, TableHost& host, int seat) {
 }
 
 void payCombination(Game& game, TableHost& host, int seat, std::string_view combination) {
-    Seat& player = seatOf(game, seat);
-    Hand& hand = firstHand(game, seat);
+    Seat& player = SeatOf(game, seat);
+    Hand& hand = FirstHand(game, seat);
     game.CurrentSeat = seat;
     TurnUp(hand, CombinationCards);
     ShowMood(game, host, seat, Mood::Neutral);
@@ -151,8 +141,8 @@ Result compareWithDealer(int total, int dealerTotal) {
 }
 
 void settleOneHand(Game& game, TableHost& host, int seat) {
-    Seat& player = seatOf(game, seat);
-    switch (compareWithDealer(firstHand(game, seat).Total, game.DealerHand().Total)) {
+    Seat& player = SeatOf(game, seat);
+    switch (compareWithDealer(FirstHand(game, seat).Total, game.DealerHand().Total)) {
     case Result::Win:
         host.PlayWinSound();
         host.ShowBalloon(TextPlayer, TextWins);
@@ -217,7 +207,7 @@ void SettleDealerBlackjack(Game& game, TableHost& host, double insuranceSum) {
         host.Pause(1);
         for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
             turnTo(game, host, seat);
-            if (seatOf(game, seat).InsuranceBet > 0) {
+            if (SeatOf(game, seat).InsuranceBet > 0) {
                 payInsurance(game, host, seat);
             }
         }
@@ -226,7 +216,7 @@ void SettleDealerBlackjack(Game& game, TableHost& host, double insuranceSum) {
         turnTo(game, host, seat);
         Highlight(host, seat);
         // A seat that sat the deal out holds no cards and is left alone.
-        if (firstHand(game, seat).Total != 0) {
+        if (FirstHand(game, seat).Total != 0) {
             settleAgainstDealerBlackjack(game, host, seat);
         }
     }
@@ -234,8 +224,8 @@ void SettleDealerBlackjack(Game& game, TableHost& host, double insuranceSum) {
 
 void PayPlayerBlackjack(Game& game, TableHost& host) {
     const int seat = game.CurrentSeat;
-    Seat& player = seatOf(game, seat);
-    Hand& hand = firstHand(game, seat);
+    Seat& player = SeatOf(game, seat);
+    Hand& hand = FirstHand(game, seat);
     TurnUp(hand);
     ShowMood(game, host, seat, Mood::Neutral);
     host.Pause(1);
@@ -260,7 +250,7 @@ void SettleSpecials(Game& game, TableHost& host) {
     const HouseRules& rules = game.HouseRules;
     if (rules.Special6Cards) {
         for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
-            const Hand& hand = firstHand(game, seat);
+            const Hand& hand = FirstHand(game, seat);
             if (hand.CardCount >= SixCards && hand.Total <= 21) {
                 paySixCards(game, host, seat);
             }
@@ -282,8 +272,8 @@ void SettleAllSeats(Game& game, TableHost& host) {
     for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
         turnTo(game, host, seat);
         Highlight(host, seat);
-        Hand& first = firstHand(game, seat);
-        Hand& second = secondHand(game, seat);
+        Hand& first = FirstHand(game, seat);
+        Hand& second = SecondHand(game, seat);
         // Busted, surrendered, blackjack and specially paid hands were cleared.
         if (first.Total <= 0 && second.Total <= 0) {
             continue;
@@ -309,8 +299,8 @@ void SettleAllSeats(Game& game, TableHost& host) {
 
 void SettleSplitSeat(Game& game, TableHost& host) {
     const int seat = game.CurrentSeat;
-    Seat& player = seatOf(game, seat);
-    const Hand& first = firstHand(game, seat);
+    Seat& player = SeatOf(game, seat);
+    const Hand& first = FirstHand(game, seat);
     const int dealerTotal = game.DealerHand().Total;
     double before = player.Credits;
 
@@ -321,7 +311,7 @@ void SettleSplitSeat(Game& game, TableHost& host) {
             ? TextWon
             : settleSplitHand(first, player.Bet, dealerTotal, player, before, FirstHandWords);
     const std::string_view secondWord = settleSplitHand(
-        secondHand(game, seat), player.SplitBet, dealerTotal, player, before, SecondHandWords);
+        SecondHand(game, seat), player.SplitBet, dealerTotal, player, before, SecondHandWords);
     player.Bet = 0;
     player.SplitBet = 0;
 
