@@ -1,5 +1,6 @@
 #include "setup/SettingsFile.h"
 
+#include "platform/NumberText.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextCut.h"
 #include "setup/Characters.h"
@@ -28,19 +29,6 @@ std::string playerSection(int seat) {
 
 std::string boolText(bool value) {
     return value ? "1" : "0";
-}
-
-std::string fixedText(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        value = 0;
-    }
-    if (value == 0) {
-        value = 0; // no "-0.00"
-    }
-    char buffer[512]; // room for the largest double in fixed notation
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
 }
 
 // Typed reading and writing of one section, so every key reads like its rule.
@@ -128,11 +116,11 @@ void writeSeat(const Seat& s, ProfileFile& file, int seat) {
 } // namespace
 
 std::string FormatFileMoney(double amount) {
-    return fixedText(amount, 2);
+    return FixedText(amount, 2);
 }
 
 std::string FormatFilePayoff(double multiple) {
-    return fixedText(multiple, 1);
+    return FixedText(multiple, 1);
 }
 
 double ParseFileMoney(const std::string& text, double def) {

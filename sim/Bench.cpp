@@ -1,6 +1,6 @@
 #include "sim/Bench.h"
 
-#include "sim/Format.h"
+#include "platform/NumberText.h"
 #include "sim/Report.h"
 #include "sim/SimRun.h"
 #include "sim/SimTable.h"
@@ -52,7 +52,7 @@ std::string padLeft(const std::string& text, size_t width) {
 }
 
 std::string rate(int64_t count, double seconds) {
-    return Fixed(seconds > 0 ? static_cast<double>(count) / seconds : 0.0, 0);
+    return FixedText(seconds > 0 ? static_cast<double>(count) / seconds : 0.0, 0);
 }
 
 void printFigure(std::FILE* out, bool fast, const BenchFigure& f) {

@@ -2,7 +2,7 @@
 
 #include "engine/Shoe.h"
 #include "engine/Texts.h"
-#include "sim/Format.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,8 +77,8 @@ void DealChecker::cardTaken(int slot) {
     book.live[FirstHand] = true;
     book.placed += seat.Bet;
     if (!sameAmount(seat.Credits, book.before - seat.Bet)) {
-        fail(slot, "bet " + Fixed(seat.Bet, 2) + " placed but credits went from " +
-                       Fixed(book.before, 2) + " to " + Fixed(seat.Credits, 2));
+        fail(slot, "bet " + FixedText(seat.Bet, 2) + " placed but credits went from " +
+                       FixedText(book.before, 2) + " to " + FixedText(seat.Credits, 2));
     }
 }
 
@@ -126,7 +126,7 @@ void DealChecker::settleHand(int seat, int hand, std::string_view word) {
         // Already lost or already paid earlier in the deal: nothing may be left on it.
         if (books_[seat].live[hand]) {
             fail(seat, "hand " + std::to_string(hand + 1) + " is called " + std::string(word) +
-                           " but its stake of " + Fixed(books_[seat].stake[hand], 2) +
+                           " but its stake of " + FixedText(books_[seat].stake[hand], 2) +
                            " was never settled");
         }
     } else {
@@ -228,26 +228,27 @@ void DealChecker::checkSeat(int s) {
     const Seat& seat = game_.Seats[s];
     const SeatBook& book = books_[s];
     if (seat.Bet != 0 || seat.SplitBet != 0 || seat.InsuranceBet != 0) {
-        fail(s, "stakes left on the table: bet " + Fixed(seat.Bet, 2) + ", split bet " +
-                    Fixed(seat.SplitBet, 2) + ", insurance " + Fixed(seat.InsuranceBet, 2));
+        fail(s, "stakes left on the table: bet " + FixedText(seat.Bet, 2) + ", split bet " +
+                    FixedText(seat.SplitBet, 2) + ", insurance " + FixedText(seat.InsuranceBet, 2));
     }
     for (int hand : {FirstHand, SecondHand}) {
         if (book.live[hand]) {
-            fail(s, "the stake of " + Fixed(book.stake[hand], 2) + " on hand " +
+            fail(s, "the stake of " + FixedText(book.stake[hand], 2) + " on hand " +
                         std::to_string(hand + 1) + " was never settled");
         }
     }
     // Insurance is lost in silence when the dealer has no blackjack.
     if (book.insurance != 0 && dealerBlackjack_) {
-        fail(s, "the insurance stake of " + Fixed(book.insurance, 2) +
+        fail(s, "the insurance stake of " + FixedText(book.insurance, 2) +
                     " was not paid against the dealer's blackjack");
     }
     const double expected = book.before - book.placed + book.paid;
     if (!sameAmount(seat.Credits, expected)) {
-        fail(s, "credits went from " + Fixed(book.before, 2) + " to " + Fixed(seat.Credits, 2) +
-                    " (change " + Fixed(seat.Credits - book.before, 2) +
-                    "), but the stakes placed (" + Fixed(book.placed, 2) + ") and paid back (" +
-                    Fixed(book.paid, 2) + ") give " + Fixed(expected, 2));
+        fail(s, "credits went from " + FixedText(book.before, 2) + " to " +
+                    FixedText(seat.Credits, 2) + " (change " +
+                    FixedText(seat.Credits - book.before, 2) + "), but the stakes placed (" +
+                    FixedText(book.placed, 2) + ") and paid back (" + FixedText(book.paid, 2) +
+                    ") give " + FixedText(expected, 2));
     }
 }
 

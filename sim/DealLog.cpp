@@ -2,7 +2,7 @@
 
 #include "engine/Game.h"
 #include "engine/Texts.h"
-#include "sim/Format.h"
+#include "platform/NumberText.h"
 #include "strategy/HintAdvice.h"
 
 namespace dealmoor::sim {
@@ -58,7 +58,7 @@ void DealLog::tableText(TableText text, bool secondHand) {
 
 void DealLog::settled(int seat) {
     line("settled seat " + std::to_string(seat) + " credits " +
-         Fixed(game_.Seats[seat].Credits, 2));
+         FixedText(game_.Seats[seat].Credits, 2));
 }
 
 void DealLog::shuffle() {
@@ -66,13 +66,13 @@ void DealLog::shuffle() {
 }
 
 void DealLog::topUp(int seat, double credits) {
-    line("topup seat " + std::to_string(seat) + " credits " + Fixed(credits, 2));
+    line("topup seat " + std::to_string(seat) + " credits " + FixedText(credits, 2));
 }
 
 void DealLog::dealCredits(int64_t deal) {
     std::string text = "deal " + std::to_string(deal) + " credits";
     for (int s = 1; s <= game_.SeatCount; ++s) {
-        text += " " + Fixed(game_.Seats[s].Credits, 2);
+        text += " " + FixedText(game_.Seats[s].Credits, 2);
     }
     line(text);
 }

@@ -1,6 +1,6 @@
 #include "sim/Report.h"
 
-#include "sim/Format.h"
+#include "platform/NumberText.h"
 #include "sim/SimTable.h"
 
 #include <string>
@@ -32,8 +32,8 @@ const char* onOff(bool on, const char* yes, const char* no) {
 std::string rulesLine(const HouseRules& r) {
     std::string text = "rules: " + std::to_string(r.Cards) + " cards, dealer " +
                        onOff(r.HitSoft17, "hits", "stands on") + " soft 17, blackjack pays " +
-                       Fixed(r.BlackjackPays, 1) + ", double on " + std::to_string(r.DoubleMin) +
-                       ".." + std::to_string(r.DoubleMax);
+                       FixedText(r.BlackjackPays, 1) + ", double on " +
+                       std::to_string(r.DoubleMin) + ".." + std::to_string(r.DoubleMax);
     text += onOff(r.DoubleAfterSplit, " also after a split", " not after a split");
     text += onOff(r.SplitAnyFaceCard, ", any two tens split", ", only equal ranks split");
     text += onOff(r.HitSplitAces, ", split aces play on", ", split aces take one card");
@@ -44,7 +44,7 @@ std::string rulesLine(const HouseRules& r) {
         text += onOff(r.Special777, ", 7-7-7 pays 2-1", "");
         text += onOff(r.Special678, ", 6-7-8 pays 2-1", "");
     }
-    text += ", table " + Fixed(r.TableMin, 2) + ".." + Fixed(r.TableMax, 2);
+    text += ", table " + FixedText(r.TableMin, 2) + ".." + FixedText(r.TableMax, 2);
     return text;
 }
 
@@ -54,14 +54,14 @@ std::string resultRow(const std::string& who, const std::string& play, const Res
     const std::string interval =
         "[" + Percent(e.PerUnit - e.HalfWidth) + ", " + Percent(e.PerUnit + e.HalfWidth) + "]";
     return padRight(who, 36) + padRight(play, 16) + padLeft(std::to_string(sums.Deals), 11) +
-           padLeft(Fixed(sums.Bets, 2), 16) + padLeft(Fixed(sums.Net, 2), 15) +
+           padLeft(FixedText(sums.Bets, 2), 16) + padLeft(FixedText(sums.Net, 2), 15) +
            padLeft(Percent(e.PerUnit), 10) + "  " + padRight(interval, 25) + topUps;
 }
 
 } // namespace
 
 std::string Percent(double perUnit) {
-    return Fixed(100 * perUnit, 3) + "%";
+    return FixedText(100 * perUnit, 3) + "%";
 }
 
 const char* ShuffleName(bool fast) {
@@ -78,7 +78,7 @@ void PrintHeader(std::FILE* out, const Game& game, const RunDescription& run) {
                    "per-deal pairs (initial bet b, net x): R +- 1.96 * sqrt(sum (x - R b)^2 / "
                    "(n (n - 1))) / mean b");
     if (run.TopUp) {
-        printLine(out, "credits: a seat holding less than " + Fixed(TopUpStakes, 0) +
+        printLine(out, "credits: a seat holding less than " + FixedText(TopUpStakes, 0) +
                            " times its stake is refilled to its starting credits between deals "
                            "(counted as top-ups)");
     } else {
@@ -96,7 +96,7 @@ void PrintResults(std::FILE* out, const Game& game, const SeatPlay& play, const 
     for (int s = 1; s <= game.SeatCount; ++s) {
         const std::string who = std::to_string(s) + " " + game.Seats[s].Name;
         const std::string topUps =
-            std::to_string(stats.TopUps[s]) + " (" + Fixed(stats.TopUpCredits[s], 2) + ")";
+            std::to_string(stats.TopUps[s]) + " (" + FixedText(stats.TopUpCredits[s], 2) + ")";
         printLine(out, resultRow(who, play[s], stats.Seats[s], topUps));
     }
     printLine(out, resultRow("table", "", stats.Table, ""));
@@ -111,10 +111,10 @@ void PrintResults(std::FILE* out, const Game& game, const SeatPlay& play, const 
         printLine(out, "check: every deal passed");
     }
     const double seconds = result.seconds > 0 ? result.seconds : 1e-9;
-    printLine(out, "speed: " + Fixed(static_cast<double>(stats.Deals) / seconds, 0) + " deals/s, " +
-                       Fixed(static_cast<double>(stats.Hands) / seconds, 0) + " hands/s (" +
-                       std::to_string(stats.Deals) + " deals in " + Fixed(result.seconds, 3) +
-                       " s)");
+    printLine(out, "speed: " + FixedText(static_cast<double>(stats.Deals) / seconds, 0) +
+                       " deals/s, " + FixedText(static_cast<double>(stats.Hands) / seconds, 0) +
+                       " hands/s (" + std::to_string(stats.Deals) + " deals in " +
+                       FixedText(result.seconds, 3) + " s)");
 }
 
 } // namespace dealmoor::sim
