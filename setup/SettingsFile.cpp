@@ -7,8 +7,6 @@
 #include "setup/SoundDefaults.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <string_view>
 #include <utility>
 
