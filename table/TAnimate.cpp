@@ -332,9 +332,6 @@ void TAnimate::ApplyLayout() {
     const QSize outer = frameGeometry().size();
     canvas_->setGeometry(centralWidget()->rect());
     dealmoor::ApplyLayout(ComputeLayout(outer.width(), outer.height()), layoutControls());
-    // The views may have moved: nothing of the old arrangement stays on the table.
-    canvas_->surface().fill(canvas_->palette().color(canvas_->backgroundRole()));
-    RepaintTable();
 }
 
 void TAnimate::RepaintTable() {
@@ -346,6 +343,9 @@ void TAnimate::RepaintTable() {
 void TAnimate::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     ApplyLayout();
+    // The views may have moved: nothing of the old arrangement stays on the table.
+    canvas_->surface().fill(canvas_->palette().color(canvas_->backgroundRole()));
+    RepaintTable();
 }
 
 void TAnimate::keyPressEvent(QKeyEvent* event) {
