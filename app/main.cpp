@@ -1,7 +1,8 @@
 // Dealmoor: one blackjack table for one player.
 
-#include "engine/Game.h"
-#include "table/TAnimate.h"
+#include "app/Session.h"
+#include "platform/Folders.h"
+#include "table/TableWindow.h"
 
 #include <QApplication>
 
@@ -12,12 +13,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Dealmoor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dealmoor"));
 
-    // The one table: every window reads and writes it directly.
-    auto game = std::make_unique<dealmoor::Game>();
+    // The one table: the session starts it and saves it; the window shows it.
+    auto session = std::make_unique<dealmoor::Session>(dealmoor::ProgramDir(),
+                                                       dealmoor::WindowsDir());
+    session->Start();
 
-    dealmoor::TAnimate table(*game); // the main window; creating it runs the start-up
-    table.CreateDecisionWindow();
-    table.CreateBetWindow();
+    dealmoor::TableWindow table(session->game(), session->settings());
+    table.setSaver([&session] { return session->Save(); });
+    table.createDealWindows();
     table.showMaximized();
     return QApplication::exec();
 }

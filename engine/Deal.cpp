@@ -1,11 +1,12 @@
 #include "engine/Deal.h"
 
+#include "engine/Betting.h"
+#include "engine/ComputerPlayer.h"
 #include "engine/SeatDisplay.h"
 #include "engine/Settlement.h"
 #include "engine/Shoe.h"
 #include "engine/TableHost.h"
 #include "engine/Texts.h"
-#include "strategy/ComputerPlayer.h"
 
 #include <algorithm>
 #include <array>
@@ -82,15 +83,17 @@ double takeBets(Game& game, TableHost& host) {
     double stakes = 0;
     for (int s = 1; s <= SeatsInPlay(game); ++s) {
         Seat& seat = SeatOf(game, s);
-        host.DrawDealer(DealerRest);
+        host.DrawDealer(DealerPose::Rest);
         game.CurrentSeat = s;
         Highlight(host, s);
         seat.InsuranceBet = 0;
         if (seat.Human) {
             ShowMood(game, host, s, Mood::Neutral);
             startThinking(game, host);
-            host.ShowBetWindow();
+            const double amount = host.AskBet(s, BetKind::Stake);
             host.SetThinkingTimer(false);
+            PlaceBet(game, s, amount);
+            host.StakePlaced(s, BetKind::Stake);
         } else {
             seat.Bet = ComputerBet(game, s);
             seat.Credits -= seat.Bet;
@@ -123,11 +126,11 @@ void dealFirstCards(Game& game, TableHost& host) {
 }
 
 void dealHoleCard(Game& game, TableHost& host) {
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     takeDealerCard(game, host);
     host.Pause(0.25);
     host.PlayCardSound();
-    host.DrawDealer(DealerRest);
+    host.DrawDealer(DealerPose::Rest);
 }
 
 void dealSecondCards(Game& game, TableHost& host) {
@@ -149,14 +152,14 @@ void dealSecondCards(Game& game, TableHost& host) {
 }
 
 void dealUpCard(Game& game, TableHost& host) {
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     takeDealerCard(game, host);
     host.PlayCardSound();
-    host.DrawDealer(DealerReachAcross);
-    host.DrawDealer(DealerReachDown);
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
+    host.DrawDealer(DealerPose::ReachDown);
+    host.DrawDealer(DealerPose::ReachAcross);
     host.Pause(0.25);
-    host.DrawDealer(DealerRest);
+    host.DrawDealer(DealerPose::Rest);
     host.Pause(1);
 }
 
@@ -175,8 +178,10 @@ double offerInsurance(Game& game, TableHost& host) {
             Highlight(host, s);
             ShowMood(game, host, s, Mood::Neutral);
             startThinking(game, host);
-            host.ShowBetWindow();
+            const double amount = host.AskBet(s, BetKind::Insurance);
             host.SetThinkingTimer(false);
+            PlaceInsurance(game, s, amount);
+            host.StakePlaced(s, BetKind::Insurance);
         }
         insurance += seat.InsuranceBet;
         Release(host, s);
@@ -197,7 +202,7 @@ void surrender(Game& game, TableHost& host, int s) {
     seat.Credits += 0.5 * seat.Bet;
     seat.Bet = 0;
     ShowMood(game, host, s, Mood::Neutral);
-    game.Decision = DecisionStand;
+    game.Decision = DecisionCode::Stand;
     host.WriteTableText(TableText::Surrendered, false);
     Highlight(host, s);
     ClearHand(game, s);
@@ -211,11 +216,12 @@ void surrender(Game& game, TableHost& host, int s) {
 void askForDecision(Game& game, TableHost& host, int s, int slot) {
     if (SeatOf(game, s).Human) {
         startThinking(game, host);
-        host.ShowDecisionWindow();
+        const Decision answer = host.AskDecision(s, CurrentHandSlot(game), OfferFor(game));
+        ApplyDecision(game, answer);
         host.Pause(0.5);
         host.SetThinkingTimer(false);
         host.Decided(slot);
-        if (game.HouseRules.LateSurrender && game.Decision == DecisionSurrender) {
+        if (game.HouseRules.LateSurrender && game.Decision == DecisionCode::Surrender) {
             surrender(game, host, s);
         }
         return;
@@ -275,7 +281,7 @@ void drawForHand(Game& game, TableHost& host, int s, int slot) {
 void bust(Game& game, TableHost& host, int s, int slot) {
     Hand& hand = game.Hands[slot];
     hand.Finished = true;
-    game.Decision = DecisionStand;
+    game.Decision = DecisionCode::Stand;
     TurnUp(hand);
     ShowMood(game, host, s, Mood::Neutral);
     host.WriteTableText(TableText::Busted, slot != s);
@@ -284,7 +290,7 @@ void bust(Game& game, TableHost& host, int s, int slot) {
     ClearHand(hand);
     stakeOf(game, s, slot) = 0;
     ShowMood(game, host, s, Mood::Displeased);
-    hand.Outcome = OutcomeBusted;
+    hand.Outcome = Outcome::Busted;
     Highlight(host, s);
     FirstHand(game, s).Finished = true;
     host.Pause(1.5);
@@ -297,7 +303,7 @@ void bust(Game& game, TableHost& host, int s, int slot) {
 // until each of its hands stands, busts, doubles or surrenders.
 void playSeat(Game& game, TableHost& host, int s) {
     Seat& seat = SeatOf(game, s);
-    game.Decision = DecisionStand;
+    game.Decision = DecisionCode::Stand;
     int slot = s;
     game.CurrentSeat = s;
     seat.InsuranceBet = 0; // the dealer has no blackjack: insurance is lost
@@ -315,7 +321,7 @@ void playSeat(Game& game, TableHost& host, int s) {
         }
         Highlight(host, s);
         const Hand& hand = game.Hands[slot];
-        if (!hand.Finished && hand.CardCount > 0 && game.Decision == DecisionTakeCard) {
+        if (!hand.Finished && hand.CardCount > 0 && game.Decision == DecisionCode::TakeCard) {
             drawForHand(game, host, s, slot);
         }
         if (game.Hands[slot].Total > 21) {
@@ -359,25 +365,25 @@ void playDealer(Game& game, TableHost& host) {
     Highlight(host, s);
     ShowMood(game, host, s, Mood::Neutral);
     host.Pause(1);
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     game.DealerHand().Shown[0] = true;
     host.Pause(0.5);
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     while (dealerMustDraw(game) && !everyHandDecided(game)) {
-        host.DrawDealer(DealerReachAcross);
+        host.DrawDealer(DealerPose::ReachAcross);
         host.Pause(0.15);
-        host.DrawDealer(DealerReachDown);
+        host.DrawDealer(DealerPose::ReachDown);
         host.Pause(0.15);
-        host.DrawDealer(DealerHandOpen);
+        host.DrawDealer(DealerPose::HandOpen);
         takeDealerCard(game, host);
         host.PlayCardSound();
-        host.DrawDealer(DealerReachAcross);
+        host.DrawDealer(DealerPose::ReachAcross);
         host.Pause(0.8);
     }
 }
 
 void announceDealer(Game& game, TableHost& host) {
-    host.DrawDealer(DealerRest);
+    host.DrawDealer(DealerPose::Rest);
     const int total = game.DealerHand().Total;
     if (total > 21) {
         host.ShowBalloon(TextDealer, TextBusted);
@@ -406,8 +412,7 @@ void closeDeal(Game& game, TableHost& host) {
 
 } // namespace
 
-// Deal button on the table window ("&Deal").
-void Button6Click(Game& game, TableHost& host) {
+void PlayDeal(Game& game, TableHost& host) {
     if (game.DealInProgress) {
         return;
     }
@@ -425,11 +430,11 @@ void Button6Click(Game& game, TableHost& host) {
     const double insurance = offerInsurance(game, host);
     if (dealerHasBlackjack(game)) {
         game.DealerHand().Shown[0] = true;
-        host.DrawDealer(DealerRest);
+        host.DrawDealer(DealerPose::Rest);
         host.ShowBalloon(TextDealerHas, TextBlackjack);
         SettleDealerBlackjack(game, host, insurance);
     } else {
-        host.DrawDealer(DealerRest);
+        host.DrawDealer(DealerPose::Rest);
         for (int s = 1; s <= SeatsInPlay(game); ++s) {
             playSeat(game, host, s);
         }
@@ -441,28 +446,9 @@ void Button6Click(Game& game, TableHost& host) {
     closeDeal(game, host);
 }
 
-double ComputerBet(const Game& game, int seat) {
-    const double tableMin = game.HouseRules.TableMin;
-    double stake = tableMin;
-    switch (game.Seats[seat].Number) {
-    case 2:
-    case 9:
-        stake = std::min(5 * tableMin, 50.0);
-        break;
-    case 3:
-    case 5:
-    case 7:
-        stake = std::min(10 * tableMin, 100.0);
-        break;
-    default:
-        break;
-    }
-    stake = std::min(stake, game.Seats[seat].Credits);
-    return stake < tableMin ? 0 : stake;
-}
-
-int PauseMilliseconds(double seconds, uint8_t speed) {
-    const double factor = SpeedFactors[std::min<std::size_t>(speed, SpeedFactors.size() - 1)];
+int PauseMilliseconds(double seconds, Speed speed) {
+    const auto index = static_cast<std::size_t>(speed);
+    const double factor = SpeedFactors[std::min(index, SpeedFactors.size() - 1)];
     return static_cast<int>(std::lround(seconds * factor * 1000));
 }
 

@@ -1,6 +1,6 @@
 #include "engine/Game.h"
 
-#include "setup/Characters.h"
+#include "engine/Characters.h"
 
 namespace dealmoor {
 
@@ -43,7 +43,7 @@ void ResetGameState(Game& game) {
         ClearHand(game, slot);
     }
     game.SeatCount = MaxSeats;
-    game.Speed = 1;
+    game.Speed = Speed::Fast;
     game.AutoDealsLeft = 0;
     game.TotalHands = 0;
     game.CurrentSeat = 1;

@@ -1,11 +1,11 @@
 #pragma once
 // The whole table in one plain struct: seats, hand slots, the shoe, the house
 // rules, the strategy cards, the characters and the deal-wide variables. The
-// application owns exactly one Game; every window reads and writes it directly.
+// application owns exactly one Game; windows read it and change it only through
+// the engine's functions.
 
-#include "setup/HouseRules.h"
-#include "setup/TableSettings.h"
-#include "strategy/StrategyCard.h"
+#include "engine/HouseRules.h"
+#include "engine/StrategyCard.h"
 
 #include <array>
 #include <cstdint>
@@ -26,16 +26,17 @@ inline constexpr int NameMax = 30;
 inline constexpr int StrategyFileMax = 8;
 inline constexpr int AboutMax = 255;
 
-// Result codes a seat's first hand keeps for its panel.
-inline constexpr int32_t OutcomeNone = 0;
-inline constexpr int32_t OutcomeBlackjack = 99;
-inline constexpr int32_t OutcomeWon = 33;
-inline constexpr int32_t OutcomeBusted = -99;
+// Result a seat's first hand keeps for its panel.
+enum class Outcome : int32_t { None = 0, Won = 33, Blackjack = 99, Busted = -99 };
 
-// Answers of the deciding side for the current hand.
-inline constexpr uint8_t DecisionStand = 0;
-inline constexpr uint8_t DecisionTakeCard = 1;
-inline constexpr uint8_t DecisionSurrender = 5;
+// What the deal does next with the hand being decided: no more cards, another
+// card (a hit, a double or a split), or half the stake back.
+enum class DecisionCode : uint8_t { Stand = 0, TakeCard = 1, Surrender = 5 };
+
+// How long every pause lasts: a quarter, a half, one or one and a half times
+// the table's nominal seconds.
+enum class Speed : uint8_t { VeryFast = 0, Fast = 1, Medium = 2, Slow = 3 };
+inline constexpr int SpeedCount = 4;
 
 struct Card {
     int32_t CardId = 0; // 1..52, suit-major
@@ -59,7 +60,7 @@ struct Hand {
     std::array<bool, MaxHandCards> Shown{};
     bool Finished = false;
     bool DoubleRequested = false;
-    int32_t Outcome = OutcomeNone;
+    dealmoor::Outcome Outcome = dealmoor::Outcome::None;
 };
 
 struct Seat {
@@ -96,7 +97,6 @@ struct Game {
     dealmoor::HouseRules HouseRules{};
     std::array<StrategyCard, MaxSeats + 1> StrategyCards{}; // 0 edit slot, 1..6 seats
     std::array<Seat, MaxCharacters + 1> Characters{};       // 1..9
-    TableSettings Settings{};                               // the table window's own values
     RandomSource Random{};
 
     uint8_t SeatCount = 6;
@@ -104,8 +104,8 @@ struct Game {
     bool DealInProgress = false;
     int32_t TotalHands = 0;
     int32_t AutoDealsLeft = 0;
-    uint8_t Speed = 1; // 0 Very Fast, 1 Fast, 2 Medium, 3 Slow
-    uint8_t Decision = DecisionStand;
+    dealmoor::Speed Speed = dealmoor::Speed::Fast;
+    DecisionCode Decision = DecisionCode::Stand;
     bool SplitRequested = false;
     uint8_t ResolvedHands = 0;
     uint8_t SplitHands = 0;

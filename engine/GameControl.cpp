@@ -6,21 +6,25 @@
 
 namespace dealmoor {
 
-AutoDealSwitch SwitchAutoDeal(Game& game, bool on) {
+bool AutoDealOn(const Game& game) {
+    return game.AutoDealsLeft > 0;
+}
+
+bool SwitchAutoDeal(Game& game, bool on) {
     if (!on) {
-        return {StopAutoDeal(game), false};
+        StopAutoDeal(game);
+        return false;
     }
     game.AutoDealsLeft = AutoDealUnlimited;
-    return {AutoDealOffCaption, !game.DealInProgress};
+    return !game.DealInProgress;
 }
 
-bool AutoDealStopRequested(const Game& game, std::string_view dealButtonCaption) {
-    return game.DealInProgress && dealButtonCaption == AutoDealOffCaption;
+bool AutoDealStopRequested(const Game& game) {
+    return game.DealInProgress && AutoDealOn(game);
 }
 
-std::string_view StopAutoDeal(Game& game) {
+void StopAutoDeal(Game& game) {
     game.AutoDealsLeft = 0;
-    return DealCaption;
 }
 
 bool CanStartDeal(const Game& game) {
@@ -42,7 +46,7 @@ bool NewGameDealsAtOnce(const Game& game) {
 
 void ShuffleAndDeal(Game& game, TableHost& host) {
     ShuffleShoe(game, &host);
-    Button6Click(game, host);
+    PlayDeal(game, host);
 }
 
 } // namespace dealmoor

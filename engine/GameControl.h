@@ -1,12 +1,12 @@
 #pragma once
 // The rules that start and chain deals: the Deal button during automatic
 // dealing, switching automatic dealing, and New Game. The table window owns the
-// buttons, menu items and timers; it asks here what they do.
+// buttons, menu items and timers; it asks here what they do and shows the state
+// it finds here (the Deal button's caption follows AutoDealOn).
 
 #include "engine/Game.h"
 
 #include <cstdint>
-#include <string_view>
 
 namespace dealmoor {
 
@@ -19,27 +19,19 @@ inline constexpr int AutoDealTimerMs = 200;
 // A waiting human seat's face changes this often (not scaled by Speed).
 inline constexpr int ThinkingTimerMs = 2000;
 
-// The Deal button's two captions.
-inline constexpr std::string_view DealCaption = "&Deal";
-inline constexpr std::string_view AutoDealOffCaption = "Auto &Deal Off";
+// Automatic dealing is on while deals are left to run: switched on, it stays on
+// until it is switched off, the Deal button stops it, or the deals run out.
+bool AutoDealOn(const Game& game);
 
-inline constexpr std::string_view NewGameQuestion =
-    "Are you sure you want to quit this game and start a new one?";
-
-// What the table window shows after automatic dealing was switched.
-struct AutoDealSwitch {
-    std::string_view dealCaption; // the Deal button's caption from now on
-    bool armTimer;                // start the auto-deal timer now
-};
-
-// Switches automatic dealing on or off. Switched on while a deal runs, the
-// timer is left to that deal, which arms it when it ends.
-AutoDealSwitch SwitchAutoDeal(Game& game, bool on);
+// Switches automatic dealing on or off. Returns whether the auto-deal timer is
+// to start now: switched on while a deal runs, the timer is left to that deal,
+// which arms it when it ends.
+bool SwitchAutoDeal(Game& game, bool on);
 
 // Pressing Deal while an automatic deal runs asks to stop after this deal.
-bool AutoDealStopRequested(const Game& game, std::string_view dealButtonCaption);
-// Stops automatic dealing; returns the Deal button's caption.
-std::string_view StopAutoDeal(Game& game);
+bool AutoDealStopRequested(const Game& game);
+// Stops automatic dealing.
+void StopAutoDeal(Game& game);
 
 // One deal at a time: the Deal button, the auto-deal timer and New Game all wait.
 bool CanStartDeal(const Game& game);

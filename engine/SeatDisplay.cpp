@@ -1,6 +1,6 @@
 #include "engine/SeatDisplay.h"
 
-#include "engine/Faces.h"
+#include "engine/Characters.h"
 #include "engine/TableHost.h"
 
 #include <algorithm>
@@ -42,6 +42,16 @@ void HitGesture(const Game& game, TableHost& host, int seat) {
         }
     }
     host.SetFace(seat, frames.first);
+}
+
+int NextThinkingFace(Game& game) {
+    const int seat = game.CurrentSeat;
+    if (seat < 1 || seat > MaxSeats) {
+        return 0;
+    }
+    const int frame = ThinkingFace(game.Seats[seat].Number, game.ThinkingFrame);
+    game.ThinkingFrame = !game.ThinkingFrame;
+    return frame;
 }
 
 void TurnUp(Hand& hand, int count) {

@@ -9,8 +9,6 @@ namespace dealmoor {
 
 enum class Mood { Neutral, Pleased, Displeased };
 
-// Seats 1..SeatsInPlay take part in a deal; a stored count beyond the table's
-// six seats never reaches past them.
 // The seat record and its two hands, as the deal and the settlement walk them.
 inline Seat& SeatOf(Game& game, int seat) {
     return game.Seats[seat];
@@ -22,6 +20,8 @@ inline Hand& SecondHand(Game& game, int seat) {
     return game.Hands[seat + SecondHandOffset];
 }
 
+// Seats 1..SeatsInPlay take part in a deal; a stored count beyond the table's
+// six seats never reaches past them.
 inline int SeatsInPlay(const Game& game) {
     return game.SeatCount < MaxSeats ? game.SeatCount : MaxSeats;
 }
@@ -37,6 +37,9 @@ inline void Release(TableHost& host, int seat) {
 }
 // A seat taking a plain hit: some characters beckon for the card.
 void HitGesture(const Game& game, TableHost& host, int seat);
+// A tick of the Thinking timer: the frame the waiting seat shows now (0 when
+// no seat is being served), the next tick showing the other one.
+int NextThinkingFace(Game& game);
 // Turns the first `count` cards of a hand face up (all of them by default).
 void TurnUp(Hand& hand, int count = MaxHandCards);
 

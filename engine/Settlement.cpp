@@ -66,7 +66,7 @@ void settleAgainstDealerBlackjack(Game& game, TableHost& host, int seat) {
     }
     player.Bet = 0;
     host.Pause(1.5);
-    host.DrawDealer(DealerRest);
+    host.DrawDealer(DealerPose::Rest);
     host.Pause(1);
     // Settled hands leave the table, as after the final settlement.
     ClearHand(hand);
@@ -74,18 +74,24 @@ void settleAgainstDealerBlackjack(Game& game, TableHost& host, int seat) {
     host.SeatSettled(seat);
 }
 
-// The combination a seat's first hand holds under the house rules, or nothing.
-std::string_view specialCombination(const Game& game, int seat) {
+enum class Combination { None, SevenSevenSeven, SixSevenEight };
+
+// The combination a seat's first hand holds under the house rules, or none.
+Combination specialCombination(const Game& game, int seat) {
     const Hand& hand = game.Hands[seat];
     std::array<int, CombinationCards> ranks{hand.Ranks[0], hand.Ranks[1], hand.Ranks[2]};
     if (game.HouseRules.Special777 && ranks == std::array<int, CombinationCards>{7, 7, 7}) {
-        return TextSevenSevenSeven;
+        return Combination::SevenSevenSeven;
     }
     std::sort(ranks.begin(), ranks.end());
     if (game.HouseRules.Special678 && ranks == std::array<int, CombinationCards>{6, 7, 8}) {
-        return TextSixSevenEight;
+        return Combination::SixSevenEight;
     }
-    return TextNone;
+    return Combination::None;
+}
+
+std::string_view combinationText(Combination combination) {
+    return combination == Combination::SevenSevenSeven ? TextSevenSevenSeven : TextSixSevenEight;
 }
 
 void paySixCards(Game& game, TableHost& host, int seat) {
@@ -104,9 +110,9 @@ void paySixCards(Game& game, TableHost& host, int seat) {
     player.Bet = 0;
     ClearHand(hand);
     Highlight(host, seat);
-    hand.Outcome = OutcomeWon;
+    hand.Outcome = Outcome::Won;
     host.Pause(1.5);
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     Release(host, seat);
     settledEarly(game, host, seat);
 }
@@ -124,36 +130,37 @@ void payCombination(Game& game, TableHost& host, int seat, std::string_view comb
     player.Bet = 0;
     Highlight(host, seat);
     ClearHand(hand);
-    hand.Outcome = OutcomeWon;
+    hand.Outcome = Outcome::Won;
     host.Pause(2);
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     Release(host, seat);
     settledEarly(game, host, seat);
 }
 
-enum class Result { Win, Push, Lose };
+// How a hand came out: against the dealer, busted, or paid before the dealer played.
+enum class HandResult { Busted, Wins, Push, Loses, PaidEarly };
 
-Result compareWithDealer(int total, int dealerTotal) {
+HandResult compareWithDealer(int total, int dealerTotal) {
     if (dealerTotal > 21 || total > dealerTotal) {
-        return Result::Win;
+        return HandResult::Wins;
     }
-    return total == dealerTotal ? Result::Push : Result::Lose;
+    return total == dealerTotal ? HandResult::Push : HandResult::Loses;
 }
 
 void settleOneHand(Game& game, TableHost& host, int seat) {
     Seat& player = SeatOf(game, seat);
     switch (compareWithDealer(FirstHand(game, seat).Total, game.DealerHand().Total)) {
-    case Result::Win:
+    case HandResult::Wins:
         host.PlayWinSound();
         host.ShowBalloon(TextPlayer, TextWins);
         ShowMood(game, host, seat, Mood::Pleased);
         player.Credits += WinReturn * player.Bet;
         break;
-    case Result::Push:
+    case HandResult::Push:
         host.ShowBalloon(TextNone, TextPush);
         player.Credits += player.Bet;
         break;
-    case Result::Lose:
+    default:
         host.PlayLoseSound();
         host.ShowBalloon(TextPlayer, TextLoses);
         ShowMood(game, host, seat, Mood::Displeased);
@@ -163,41 +170,58 @@ void settleOneHand(Game& game, TableHost& host, int seat) {
 }
 
 struct HandWords {
-    std::string_view busted, wins, push, loses;
+    std::string_view busted, wins, push, loses, paidEarly;
+
+    std::string_view of(HandResult result) const {
+        switch (result) {
+        case HandResult::Busted:
+            return busted;
+        case HandResult::Wins:
+            return wins;
+        case HandResult::Push:
+            return push;
+        case HandResult::Loses:
+            return loses;
+        case HandResult::PaidEarly:
+            break;
+        }
+        return paidEarly;
+    }
 };
-constexpr HandWords FirstHandWords{TextFirstBusted, TextFirstWins, TextFirstPush, TextFirstLoses};
+// A first hand paid a special payoff before the dealer played was paid in full: it won.
+constexpr HandWords FirstHandWords{TextFirstBusted, TextFirstWins, TextFirstPush, TextFirstLoses,
+                                   TextWon};
 constexpr HandWords SecondHandWords{TextSecondBusted, TextSecondWins, TextSecondPush,
-                                    TextSecondLoses};
+                                    TextSecondLoses, TextSecondBusted};
 
 // Pays one of a split seat's hands. `before` gains each live stake once, so that
 // comparing it with Credits afterwards tells a net gain from a net loss.
-std::string_view settleSplitHand(const Hand& hand, double stake, int dealerTotal, Seat& player,
-                                 double& before, const HandWords& words) {
+HandResult settleSplitHand(const Hand& hand, double stake, int dealerTotal, Seat& player,
+                           double& before) {
     if (hand.Total < 1) {
-        return words.busted;
+        return HandResult::Busted;
     }
     before += stake;
-    switch (compareWithDealer(hand.Total, dealerTotal)) {
-    case Result::Win:
+    const HandResult result = compareWithDealer(hand.Total, dealerTotal);
+    if (result == HandResult::Wins) {
         player.Credits += WinReturn * stake;
-        return words.wins;
-    case Result::Push:
+    } else if (result == HandResult::Push) {
         player.Credits += stake;
-        return words.push;
-    case Result::Lose:
-        break;
     }
-    return words.loses;
+    return result;
 }
 
-bool bothWin(std::string_view first, std::string_view second) {
-    return first == TextFirstWins && second == TextSecondWins;
+bool bothWin(HandResult first, HandResult second) {
+    return first == HandResult::Wins && second == HandResult::Wins;
 }
 
-bool lostWithoutWinning(std::string_view first, std::string_view second) {
-    return (first == TextFirstLoses && second == TextSecondLoses) ||
-           (first == TextFirstLoses && second == TextSecondBusted) ||
-           (first == TextFirstBusted && second == TextSecondLoses);
+// Losing both, or losing one and busting the other: the lose sound.
+bool lostWithoutWinning(HandResult first, HandResult second) {
+    const auto lostOrBusted = [](HandResult r) {
+        return r == HandResult::Loses || r == HandResult::Busted;
+    };
+    const bool bothBusted = first == HandResult::Busted && second == HandResult::Busted;
+    return lostOrBusted(first) && lostOrBusted(second) && !bothBusted;
 }
 
 } // namespace
@@ -237,13 +261,13 @@ void PayPlayerBlackjack(Game& game, TableHost& host) {
     player.Bet = 0;
     host.Pause(2.5);
     ClearHand(hand);
-    hand.Outcome = OutcomeBlackjack;
-    host.DrawDealer(DealerReachAcross);
+    hand.Outcome = Outcome::Blackjack;
+    host.DrawDealer(DealerPose::ReachAcross);
     host.SeatSettled(seat);
 }
 
 bool HasSpecialCombination(const Game& game, int seat) {
-    return !specialCombination(game, seat).empty();
+    return specialCombination(game, seat) != Combination::None;
 }
 
 void SettleSpecials(Game& game, TableHost& host) {
@@ -261,9 +285,8 @@ void SettleSpecials(Game& game, TableHost& host) {
         return;
     }
     for (int seat = 1; seat <= SeatsInPlay(game); ++seat) {
-        const std::string_view combination = specialCombination(game, seat);
-        if (!combination.empty()) {
-            payCombination(game, host, seat, combination);
+        if (HasSpecialCombination(game, seat)) {
+            payCombination(game, host, seat, combinationText(specialCombination(game, seat)));
         }
     }
 }
@@ -289,7 +312,7 @@ void SettleAllSeats(Game& game, TableHost& host) {
         second.Finished = false;
         Highlight(host, seat);
         host.Pause(1.5);
-        host.DrawDealer(DealerRest);
+        host.DrawDealer(DealerPose::Rest);
         host.Pause(1);
         ClearHand(first);
         ClearHand(second);
@@ -304,24 +327,23 @@ void SettleSplitSeat(Game& game, TableHost& host) {
     const int dealerTotal = game.DealerHand().Total;
     double before = player.Credits;
 
-    // A first hand paid a special payoff was paid in full already: it won.
-    const bool firstPaidEarly = first.Total < 1 && first.Outcome == OutcomeWon;
-    const std::string_view firstWord =
-        firstPaidEarly
-            ? TextWon
-            : settleSplitHand(first, player.Bet, dealerTotal, player, before, FirstHandWords);
-    const std::string_view secondWord = settleSplitHand(
-        SecondHand(game, seat), player.SplitBet, dealerTotal, player, before, SecondHandWords);
+    const HandResult firstResult =
+        first.Total < 1 && first.Outcome == Outcome::Won
+            ? HandResult::PaidEarly
+            : settleSplitHand(first, player.Bet, dealerTotal, player, before);
+    const HandResult secondResult =
+        settleSplitHand(SecondHand(game, seat), player.SplitBet, dealerTotal, player, before);
     player.Bet = 0;
     player.SplitBet = 0;
 
-    if (bothWin(firstWord, secondWord)) {
+    if (bothWin(firstResult, secondResult)) {
         host.PlayWinSound();
-    } else if (lostWithoutWinning(firstWord, secondWord)) {
+    } else if (lostWithoutWinning(firstResult, secondResult)) {
         host.PlayLoseSound();
     }
-    std::string words(firstWord); // "Busted/Busted" and the like stay within the small buffer
-    words += secondWord;
+    // "Busted/Busted" and the like stay within the small-string buffer.
+    std::string words(FirstHandWords.of(firstResult));
+    words += SecondHandWords.of(secondResult);
     host.ShowBalloon(TextPlayer, words);
 
     if (player.Credits > before) {

@@ -1,6 +1,6 @@
 #include "engine/Shoe.h"
 
-#include "engine/Faces.h"
+#include "engine/Characters.h"
 #include "engine/TableHost.h"
 #include "engine/Texts.h"
 #include "platform/Clock.h"
@@ -183,18 +183,16 @@ void ShuffleShoe(Game& game, TableHost* visibleOn) {
     ClearHand(game, 1);
     host.SetFace(1, 0);
     host.SetFace(1, NeutralFrame(game.Seats[1].Number));
-    host.DrawDealer(DealerReachAcross);
+    host.DrawDealer(DealerPose::ReachAcross);
     host.ShowShuffling();
     fillAndMix(game);
-    const bool shuffleSound = game.Settings.SoundOn && game.Settings.ShuffleSoundOn;
+    // Three riffles; a table that cannot sound them pauses as long instead.
     for (int i = 0; i < ShuffleSounds; ++i) {
-        if (shuffleSound) {
-            host.PlayShuffleSound();
-        } else {
+        if (!host.PlayShuffleSound()) {
             host.Pause(SilentShuffleSeconds);
         }
     }
-    host.DrawDealer(DealerRest);
+    host.DrawDealer(DealerPose::Rest);
 }
 
 void TakeCard(Game& game, int slot) {

@@ -1,18 +1,25 @@
 #pragma once
-// The one way a deal reaches the screen and the user. The table window
-// implements it; tests record it; the simulator throws it away. The course and
-// the outcome of a deal depend only on Game and the answers of the bet and
-// decision windows, never on anything else a host does.
+// The one way a deal reaches the screen and the user. The table's presenter
+// implements it; tests record it; the simulator throws it away. Two calls are
+// questions: the host returns the user's answer and the engine checks it and
+// applies it. Everything else only shows or sounds the deal. The course and the
+// outcome of a deal depend only on Game and the two answers, never on anything
+// else a host does.
+
+#include "engine/Betting.h"
+#include "engine/HandRules.h"
 
 #include <string_view>
 
 namespace dealmoor {
 
 // Dealer poses of DrawDealer.
-inline constexpr int DealerRest = 1;        // both arms down, the deck on the table
-inline constexpr int DealerReachDown = 3;   // left hand reaching down with a card
-inline constexpr int DealerReachAcross = 4; // left hand reaching across with a card
-inline constexpr int DealerHandOpen = 5;    // left hand opening over the card
+enum class DealerPose {
+    Rest = 1,        // both arms down, the deck on the table
+    ReachDown = 3,   // left hand reaching down with a card
+    ReachAcross = 4, // left hand reaching across with a card
+    HandOpen = 5,    // left hand opening over the card
+};
 
 // Seat panel colours: the seat being served is highlighted, the others released.
 enum class PanelColour { Release, Highlight };
@@ -26,13 +33,15 @@ public:
 
     // Waits the nominal seconds of the pacing table; the host scales them by Speed.
     virtual void Pause(double seconds) = 0;
-    // Modal bet window for CurrentSeat: places Bet (taking it from Credits) or,
-    // while InsuranceOffer is set, InsuranceBet.
-    virtual void ShowBetWindow() = 0;
-    // Modal decision window for CurrentSeat: answers by the decision contract.
-    virtual void ShowDecisionWindow() = 0;
 
-    virtual void DrawDealer(int pose) = 0;
+    // The bet window for a human seat: the amount put up as a stake or as
+    // insurance (0 for none). The engine judges and places it.
+    virtual double AskBet(int seat, BetKind kind) = 0;
+    // The decision window for a human seat's hand slot, offering `offered`
+    // besides Hit and Stand. The engine applies the answer.
+    virtual Decision AskDecision(int seat, int hand, const DecisionOffer& offered) = 0;
+
+    virtual void DrawDealer(DealerPose pose) = 0;
     // Frame 0 selects the seat's character; 1..4 draws that face and the seat's cards.
     virtual void SetFace(int seat, int frame) = 0;
     virtual void SeatPanel(int seat, PanelColour colour) = 0;
@@ -42,12 +51,15 @@ public:
     // secondHand: the text belongs to the seat's second hand after a split.
     virtual void WriteTableText(TableText text, bool secondHand) = 0;
 
+    // The event sounds; each plays only when the host's sound switches allow it.
     virtual void PlayCardSound() = 0;
     virtual void PlayWinSound() = 0;
     virtual void PlayLoseSound() = 0;
     virtual void PlayBlackjackSound() = 0;
-    // Synchronous: returns when the shuffle sound has ended.
-    virtual void PlayShuffleSound() = 0;
+    // Synchronous: returns when the shuffle sound has ended. False when it did
+    // not sound at all (switched off, or it cannot play): the shuffle then
+    // pauses instead, so the shuffle is seen either way.
+    virtual bool PlayShuffleSound() = 0;
 
     virtual void SetCaption(std::string_view caption) = 0;
     // Blacks out the lower dealer view and writes "shuffling..." there.
@@ -59,8 +71,10 @@ public:
     // False when nobody looks at captions: the deal then skips building them.
     virtual bool WantsCaptions() const { return true; }
 
-    // Observation points for logs and tests; the screen needs none of them.
+    // Observation points for logs, checks and tests; the screen needs none of them.
     virtual void CardTaken(int /*slot*/) {}
+    // A human seat's answer to AskBet has been judged and placed.
+    virtual void StakePlaced(int /*seat*/, BetKind /*kind*/) {}
     virtual void Decided(int /*slot*/) {}
     virtual void SeatSettled(int /*seat*/) {}
 };

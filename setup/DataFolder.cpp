@@ -4,16 +4,16 @@
 
 namespace dealmoor {
 
-bool ChooseDataDir(Game& game) {
-    return ChooseDataDir(game, CurrentDriveFreeBytes(game.Settings.ProgramDir));
+bool ChooseDataDir(TableSettings& settings) {
+    return ChooseDataDir(settings, CurrentDriveFreeBytes(settings.ProgramDir));
 }
 
-bool ChooseDataDir(Game& game, int64_t freeBytes) {
+bool ChooseDataDir(TableSettings& settings, int64_t freeBytes) {
     if (freeBytes > DataDirMinFreeBytes) {
-        game.Settings.DataDir = game.Settings.ProgramDir;
+        settings.DataDir = settings.ProgramDir;
         return false;
     }
-    game.Settings.DataDir = FallbackDataDir();
+    settings.DataDir = FallbackDataDir();
     return CreateFallbackDataDir();
 }
 

@@ -2,7 +2,7 @@
 // Where strategy card files live: the program folder, unless its medium is
 // full or cannot be written, in which case the per-user fallback folder.
 
-#include "engine/Game.h"
+#include "setup/TableSettings.h"
 
 #include <cstdint>
 
@@ -11,11 +11,11 @@ namespace dealmoor {
 // More free bytes than this and the program folder keeps the cards.
 inline constexpr int64_t DataDirMinFreeBytes = 10000;
 
-// Sets Settings.DataDir from the free space of the current medium. Returns
-// true only when the fallback folder was created now: the caller then copies
-// the shipped cards into it.
-bool ChooseDataDir(Game& game);
+// Sets DataDir from the free space of the current medium. Returns true only
+// when the fallback folder was created now: the caller then copies the
+// shipped cards into it.
+bool ChooseDataDir(TableSettings& settings);
 // The same with the free space given (-1 when it could not be read).
-bool ChooseDataDir(Game& game, int64_t freeBytes);
+bool ChooseDataDir(TableSettings& settings, int64_t freeBytes);
 
 } // namespace dealmoor

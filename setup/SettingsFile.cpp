@@ -1,9 +1,8 @@
 #include "setup/SettingsFile.h"
 
-#include "platform/NumberText.h"
-#include "platform/ProfileFile.h"
+#include "engine/Characters.h"
+#include "engine/Money.h"
 #include "platform/TextCut.h"
-#include "setup/Characters.h"
 #include "setup/SoundDefaults.h"
 
 #include <algorithm>
@@ -19,7 +18,6 @@ constexpr const char* ProgramVersion = "1.3";
 constexpr const char* GameSettingsSection = "GameSettings";
 constexpr const char* GameRulesSection = "GameRules";
 constexpr std::size_t PathMax = 255;
-constexpr std::size_t MoneyTextMax = 20;
 
 std::string playerSection(int seat) {
     return "Player_" + std::to_string(seat) + "_Settings";
@@ -29,10 +27,11 @@ std::string boolText(bool value) {
     return value ? "1" : "0";
 }
 
-// Typed reading and writing of one section, so every key reads like its rule.
-class Section {
+// Typed reading of one section, so every key reads like its rule.
+class SectionReader {
 public:
-    Section(ProfileFile& file, std::string name) : file_(file), name_(std::move(name)) {}
+    SectionReader(const ProfileFile& file, std::string name)
+        : file_(file), name_(std::move(name)) {}
 
     int integer(const char* key, int def) const { return file_.getInt(name_, key, def); }
     int integer(const char* key, int def, int low, int high) const {
@@ -45,6 +44,16 @@ public:
     double money(const char* key, double def) const {
         return ParseFileMoney(file_.getString(name_, key, ""), def);
     }
+
+private:
+    const ProfileFile& file_;
+    std::string name_;
+};
+
+// Typed writing of one section.
+class SectionWriter {
+public:
+    SectionWriter(ProfileFile& file, std::string name) : file_(file), name_(std::move(name)) {}
 
     void put(const char* key, const std::string& value) { file_.setString(name_, key, value); }
     void put(const char* key, int value) { put(key, std::to_string(value)); }
@@ -76,9 +85,9 @@ int defaultsCharacter(int held, int seat) {
     return CharacterExists(held) ? held : seat;
 }
 
-void readSeat(Game& game, ProfileFile& file, int seat) {
+void readSeat(Game& game, const ProfileFile& file, int seat) {
     Seat& s = game.Seats[seat];
-    const Section section(file, playerSection(seat));
+    const SectionReader section(file, playerSection(seat));
     s.Bet = 0;
     s.SplitBet = 0;
     s.InsuranceBet = 0;
@@ -100,7 +109,7 @@ void readSeat(Game& game, ProfileFile& file, int seat) {
 }
 
 void writeSeat(const Seat& s, ProfileFile& file, int seat) {
-    Section section(file, playerSection(seat));
+    SectionWriter section(file, playerSection(seat));
     section.putMoney("LastBet", s.LastBet);
     section.put("StrategyFile", s.StrategyFile);
     section.put("Name", s.Name);
@@ -111,50 +120,52 @@ void writeSeat(const Seat& s, ProfileFile& file, int seat) {
     section.putMoney("Borrowed", s.Borrowed);
 }
 
+void putGameSettings(ProfileFile& file, const Game& game, const TableSettings& s) {
+    SectionWriter section(file, GameSettingsSection);
+    section.put("Version", std::string(ProgramVersion));
+    section.put("Speed", static_cast<int>(game.Speed));
+    section.put("Players", static_cast<int>(game.SeatCount));
+    section.put("Hints", s.Hints);
+    section.put("SaveStrategy", s.SaveStrategy);
+    section.put("Maxed", s.Maxed);
+    section.put("Sound", s.SoundOn);
+    section.put("sndWin", s.WinSoundOn);
+    section.put("sndCard", s.CardSoundOn);
+    section.put("sndLose", s.LoseSoundOn);
+    section.put("sndBJ", s.BlackjackSoundOn);
+    section.put("sndShuffle", s.ShuffleSoundOn);
+    section.put("TotalHands", s.WinSoundFile);
+    section.put("LoseSound", s.LoseSoundFile);
+    section.put("CardSound", s.CardSoundFile);
+    section.put("BJSound", s.BlackjackSoundFile);
+    section.put("ShuffleSound", s.ShuffleSoundFile);
+    section.put("DataDir", s.DataDir);
+}
+
+void putHouseRules(ProfileFile& file, const HouseRules& r) {
+    SectionWriter section(file, GameRulesSection);
+    section.put("Cards", static_cast<int>(r.Cards));
+    section.put("HitSoft17", r.HitSoft17);
+    section.put("Split", r.Split);
+    section.put("DoubleAfterSplit", r.DoubleAfterSplit);
+    section.put("SplitAnyFaceCard", r.SplitAnyFaceCard);
+    section.put("HitSplitAces", r.HitSplitAces);
+    section.put("DoubleMin", static_cast<int>(r.DoubleMin));
+    section.put("DoubleMax", static_cast<int>(r.DoubleMax));
+    section.put("DoubleMaxCards", static_cast<int>(r.DoubleMaxCards));
+    section.put("EarlySurrender", r.EarlySurrender);
+    section.put("LateSurrender", r.LateSurrender);
+    section.put("InsuranceAnyAmount", r.InsuranceAnyAmount);
+    section.put("Special777", r.Special777);
+    section.put("Special678", r.Special678);
+    section.put("Special6Cards", r.Special6Cards);
+    section.put("FaceUp", r.FaceUp);
+    section.put("BlackjackPays", FormatFilePayoff(r.BlackjackPays));
+    section.putMoney("TableMin", r.TableMin);
+    section.putMoney("TableMax", r.TableMax);
+}
+
 } // namespace
-
-std::string FormatFileMoney(double amount) {
-    return FixedText(amount, 2);
-}
-
-std::string FormatFilePayoff(double multiple) {
-    return FixedText(multiple, 1);
-}
-
-double ParseFileMoney(const std::string& text, double def) {
-    const std::string_view head = std::string_view(text).substr(0, MoneyTextMax);
-    std::size_t pos = 0;
-    bool anyDigit = false;
-    // The next character as a digit, consumed; -1 (nothing consumed) otherwise.
-    const auto nextDigit = [&]() {
-        if (pos < head.size() && head[pos] >= '0' && head[pos] <= '9') {
-            anyDigit = true;
-            return head[pos++] - '0';
-        }
-        return -1;
-    };
-    const bool negative = pos < head.size() && head[pos] == '-';
-    if (negative) {
-        ++pos;
-    }
-    double whole = 0;
-    for (int digit = nextDigit(); digit >= 0; digit = nextDigit()) {
-        whole = whole * 10 + digit;
-    }
-    int cents = 0;
-    if (pos < head.size() && head[pos] == '.') {
-        ++pos;
-        const int tenths = nextDigit();
-        const int hundredths = tenths >= 0 ? nextDigit() : -1;
-        cents = 10 * std::max(tenths, 0) + std::max(hundredths, 0);
-    }
-    if (!anyDigit) {
-        return def;
-    }
-    // Whole cents divided once, so every amount written reads back exactly.
-    const double value = (whole * 100 + cents) / 100;
-    return negative ? -value : value;
-}
 
 bool IsUsableCardStem(const std::string& stem) {
     if (stem.empty() || stem.find("..") != std::string::npos) {
@@ -167,22 +178,20 @@ bool IsUsableCardStem(const std::string& stem) {
     });
 }
 
-std::string SettingsPath(const Game& game) {
-    return game.Settings.WindowsDir + SettingsFileName;
+std::string SettingsPath(const TableSettings& settings) {
+    return settings.WindowsDir + SettingsFileName;
 }
 
-void ReadGameSettings(Game& game, const std::string& path) {
-    ProfileFile file(path);
+void ReadGameSettings(Game& game, TableSettings& s, const ProfileFile& file) {
     if (!file.existed()) {
         return;
     }
     TableSettings shipped;
-    shipped.ProgramDir = game.Settings.ProgramDir;
+    shipped.ProgramDir = s.ProgramDir;
     SetDefaultSoundFiles(shipped);
 
-    const Section section(file, GameSettingsSection);
-    TableSettings& s = game.Settings;
-    game.Speed = static_cast<uint8_t>(section.integer("Speed", 1, 0, 3));
+    const SectionReader section(file, GameSettingsSection);
+    game.Speed = static_cast<Speed>(section.integer("Speed", 1, 0, SpeedCount - 1));
     game.SeatCount = static_cast<uint8_t>(section.integer("Players", MaxSeats, 1, MaxSeats));
     s.Hints = section.flag("Hints", true);
     s.SaveStrategy = section.flag("SaveStrategy", false);
@@ -207,40 +216,13 @@ void ReadGameSettings(Game& game, const std::string& path) {
     }
 }
 
-WriteResult WriteGameSettings(const Game& game, const std::string& path) {
-    ProfileFile file(path);
-    Section section(file, GameSettingsSection);
-    const TableSettings& s = game.Settings;
-    section.put("Version", std::string(ProgramVersion));
-    section.put("Speed", static_cast<int>(game.Speed));
-    section.put("Players", static_cast<int>(game.SeatCount));
-    section.put("Hints", s.Hints);
-    section.put("SaveStrategy", s.SaveStrategy);
-    section.put("Maxed", s.Maxed);
-    section.put("Sound", s.SoundOn);
-    section.put("sndWin", s.WinSoundOn);
-    section.put("sndCard", s.CardSoundOn);
-    section.put("sndLose", s.LoseSoundOn);
-    section.put("sndBJ", s.BlackjackSoundOn);
-    section.put("sndShuffle", s.ShuffleSoundOn);
-    section.put("TotalHands", s.WinSoundFile);
-    section.put("LoseSound", s.LoseSoundFile);
-    section.put("CardSound", s.CardSoundFile);
-    section.put("BJSound", s.BlackjackSoundFile);
-    section.put("ShuffleSound", s.ShuffleSoundFile);
-    section.put("DataDir", s.DataDir);
-    return saveOrReport(file);
-}
-
-void ReadHouseRules(Game& game, const std::string& path) {
-    ProfileFile file(path);
-    HouseRules& r = game.HouseRules;
+void ReadHouseRules(HouseRules& r, const ProfileFile& file) {
     ApplyStandardRules(r);
     if (!file.existed()) {
         return;
     }
     const HouseRules standard = r;
-    const Section section(file, GameRulesSection);
+    const SectionReader section(file, GameRulesSection);
     // The shoe holds one to eight decks.
     r.Cards = section.integer("Cards", standard.Cards, CardsPerDeck, MaxShoeCards);
     r.HitSoft17 = section.flag("HitSoft17", standard.HitSoft17);
@@ -263,44 +245,24 @@ void ReadHouseRules(Game& game, const std::string& path) {
     r.TableMax = section.money("TableMax", standard.TableMax);
 }
 
-WriteResult WriteHouseRules(const Game& game, const std::string& path) {
-    ProfileFile file(path);
-    Section section(file, GameRulesSection);
-    const HouseRules& r = game.HouseRules;
-    section.put("Cards", static_cast<int>(r.Cards));
-    section.put("HitSoft17", r.HitSoft17);
-    section.put("Split", r.Split);
-    section.put("DoubleAfterSplit", r.DoubleAfterSplit);
-    section.put("SplitAnyFaceCard", r.SplitAnyFaceCard);
-    section.put("HitSplitAces", r.HitSplitAces);
-    section.put("DoubleMin", static_cast<int>(r.DoubleMin));
-    section.put("DoubleMax", static_cast<int>(r.DoubleMax));
-    section.put("DoubleMaxCards", static_cast<int>(r.DoubleMaxCards));
-    section.put("EarlySurrender", r.EarlySurrender);
-    section.put("LateSurrender", r.LateSurrender);
-    section.put("InsuranceAnyAmount", r.InsuranceAnyAmount);
-    section.put("Special777", r.Special777);
-    section.put("Special678", r.Special678);
-    section.put("Special6Cards", r.Special6Cards);
-    section.put("FaceUp", r.FaceUp);
-    section.put("BlackjackPays", FormatFilePayoff(r.BlackjackPays));
-    section.putMoney("TableMin", r.TableMin);
-    section.putMoney("TableMax", r.TableMax);
-    return saveOrReport(file);
-}
-
-void ReadPlayers(Game& game, const std::string& path) {
-    ProfileFile file(path);
+void ReadPlayers(Game& game, const ProfileFile& file) {
     for (int seat = 1; seat <= MaxSeats; ++seat) {
         readSeat(game, file, seat);
     }
 }
 
-WriteResult WritePlayers(const Game& game, const std::string& path) {
-    ProfileFile file(path);
+void PutSettings(ProfileFile& file, const Game& game, const TableSettings& settings) {
+    putGameSettings(file, game, settings);
+    putHouseRules(file, game.HouseRules);
     for (int seat = 1; seat <= MaxSeats; ++seat) {
         writeSeat(game.Seats[seat], file, seat);
     }
+}
+
+WriteResult WriteSettings(const Game& game, const TableSettings& settings,
+                          const std::string& path) {
+    ProfileFile file(path);
+    PutSettings(file, game, settings);
     return saveOrReport(file);
 }
 

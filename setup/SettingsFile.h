@@ -1,9 +1,12 @@
 #pragma once
-// DMOOR.INI: the program's settings, the house rules and the six seats,
-// read at start-up and written when the table closes. Every operation opens
-// the file anew by its full path; nothing is cached.
+// DMOOR.INI: the program's settings, the house rules and the six seats. The
+// file is read once at start-up (each reader takes the loaded file) and
+// written as a whole: one read-modify-write that replaces the file atomically,
+// so it always holds either every new value or none of them.
 
 #include "engine/Game.h"
+#include "platform/ProfileFile.h"
+#include "setup/TableSettings.h"
 
 #include <string>
 
@@ -16,30 +19,27 @@ struct WriteResult {
 };
 
 // The settings file in the per-user settings folder.
-std::string SettingsPath(const Game& game);
+std::string SettingsPath(const TableSettings& settings);
+
+// The house rules; without a file the standard rules.
+void ReadHouseRules(HouseRules& rules, const ProfileFile& file);
 
 // Speed, players, hints, the strategy-saving and maximised flags, the sound
 // switches and files and the data folder; only when the file exists.
-void ReadGameSettings(Game& game, const std::string& path);
-WriteResult WriteGameSettings(const Game& game, const std::string& path);
-
-// The house rules; without a file the standard rules.
-void ReadHouseRules(Game& game, const std::string& path);
-WriteResult WriteHouseRules(const Game& game, const std::string& path);
+void ReadGameSettings(Game& game, TableSettings& settings, const ProfileFile& file);
 
 // All six seats, whatever the number in play; a missing file or key gives the
 // seat's defaults.
-void ReadPlayers(Game& game, const std::string& path);
-WriteResult WritePlayers(const Game& game, const std::string& path);
+void ReadPlayers(Game& game, const ProfileFile& file);
 
-// Money as the file holds it: two decimals, "." whatever the locale.
-std::string FormatFileMoney(double amount);
-// The blackjack payoff: one decimal, "." whatever the locale.
-std::string FormatFilePayoff(double multiple);
-// Reads money or the payoff: the first 20 characters, an optional "-",
-// digits, "." and at most two decimals that count ("12.345" is 12.34);
-// `def` when the text holds no number.
-double ParseFileMoney(const std::string& text, double def);
+// Puts the game settings, the house rules and the six seats, in that order,
+// into a loaded file without saving it.
+void PutSettings(ProfileFile& file, const Game& game, const TableSettings& settings);
+
+// Loads the file at `path`, puts every section and replaces the file in one
+// atomic write; lines and sections the game does not own are kept.
+WriteResult WriteSettings(const Game& game, const TableSettings& settings,
+                          const std::string& path);
 
 // Whether a strategy file name read from the file can name a card in the data
 // folder: no folders, no "..", nothing a file name cannot hold.

@@ -1,7 +1,8 @@
 #pragma once
-// Values that belong to the table window and live in the settings file's
-// GameSettings section: hints, sound switches and files, folders, the
-// maximised flag and the strategy card window's last answer.
+// The table window's own settings, kept in the settings file's GameSettings
+// section beside the game's: hints, sound switches and files, folders, the
+// maximised flag and the strategy card window's last answer. They are not
+// table state: the application owns one record and hands it to the window.
 
 #include <string>
 

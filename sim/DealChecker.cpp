@@ -96,7 +96,7 @@ void DealChecker::decided(int slot) {
         book.stake[SecondHand] = book.stake[FirstHand];
         book.live[SecondHand] = true;
         book.placed += book.stake[FirstHand];
-    } else if (game_.Decision == DecisionTakeCard && game_.Hands[slot].DoubleRequested &&
+    } else if (game_.Decision == DecisionCode::TakeCard && game_.Hands[slot].DoubleRequested &&
                !book.doubled[hand]) {
         book.doubled[hand] = true;
         book.placed += book.stake[hand];

@@ -15,13 +15,13 @@ std::string_view DecisionWord(const Game& game, int slot) {
     if (game.SplitRequested) {
         return "split";
     }
-    if (game.Decision == DecisionSurrender) {
+    if (game.Decision == DecisionCode::Surrender) {
         return "surrender";
     }
-    if (game.Hands[slot].DoubleRequested && game.Decision == DecisionTakeCard) {
+    if (game.Hands[slot].DoubleRequested && game.Decision == DecisionCode::TakeCard) {
         return "double";
     }
-    return game.Decision == DecisionTakeCard ? "hit" : "stand";
+    return game.Decision == DecisionCode::TakeCard ? "hit" : "stand";
 }
 
 void DealLog::line(const std::string& text) {
@@ -45,7 +45,7 @@ void DealLog::decision(int slot) {
 }
 
 void DealLog::hint(int slot) {
-    line("hint: " + BuildHint(game_, slot, DoubleEnabled(game_), SplitEnabled(game_)));
+    line("hint: " + BuildHint(game_, slot, OfferFor(game_)));
 }
 
 void DealLog::balloon(std::string_view first, std::string_view second) {

@@ -2,7 +2,6 @@
 
 #include "sim/DealChecker.h"
 #include "sim/DealLog.h"
-#include "strategy/ComputerPlayer.h"
 #include "strategy/HintAdvice.h"
 
 #include <algorithm>
@@ -17,25 +16,22 @@ double HumanStake(const Game& game, int seat) {
     return stake >= rules.TableMin ? stake : 0.0;
 }
 
-void SimHost::ShowBetWindow() {
-    const int s = game_.CurrentSeat;
-    Seat& seat = game_.Seats[s];
-    if (game_.InsuranceOffer) {
-        seat.InsuranceBet = 0; // the hint player never insures
-        if (checker_) {
-            checker_->insurancePlaced(s, seat.InsuranceBet);
-        }
-        return;
-    }
-    seat.Bet = HumanStake(game_, s);
-    seat.Credits -= seat.Bet;
+double SimHost::AskBet(int seat, BetKind kind) {
+    // The hint player never insures.
+    return kind == BetKind::Insurance ? 0.0 : HumanStake(game_, seat);
 }
 
-void SimHost::ShowDecisionWindow() {
+Decision SimHost::AskDecision(int /*seat*/, int hand, const DecisionOffer& /*offered*/) {
     if (log_) {
-        log_->hint(CurrentHandSlot(game_));
+        log_->hint(hand);
     }
-    DecideByHint(game_);
+    return DecideByHint(game_);
+}
+
+void SimHost::StakePlaced(int seat, BetKind kind) {
+    if (checker_ && kind == BetKind::Insurance) {
+        checker_->insurancePlaced(seat, game_.Seats[seat].InsuranceBet);
+    }
 }
 
 void SimHost::ShowBalloon(std::string_view first, std::string_view second) {

@@ -1,8 +1,8 @@
 #pragma once
 // The simulator's table: nothing is drawn, heard or waited for. A human seat's
 // bet and decisions are answered here (its usual bet, never insurance, the
-// hint's advice); every other call is thrown away unless a log or a checker
-// listens.
+// hint's advice) and the engine applies them; every other call is thrown away
+// unless a log or a checker listens.
 
 #include "engine/Game.h"
 #include "engine/TableHost.h"
@@ -34,9 +34,9 @@ public:
     double initialBet(int seat) const { return initialBets_[seat]; }
 
     void Pause(double) override {}
-    void ShowBetWindow() override;
-    void ShowDecisionWindow() override;
-    void DrawDealer(int) override {}
+    double AskBet(int seat, BetKind kind) override;
+    Decision AskDecision(int seat, int hand, const DecisionOffer& offered) override;
+    void DrawDealer(DealerPose) override {}
     void SetFace(int, int) override {}
     void SeatPanel(int, PanelColour) override {}
     void ShowBalloon(std::string_view first, std::string_view second) override;
@@ -46,7 +46,7 @@ public:
     void PlayWinSound() override {}
     void PlayLoseSound() override {}
     void PlayBlackjackSound() override {}
-    void PlayShuffleSound() override {}
+    bool PlayShuffleSound() override { return true; }
     void SetCaption(std::string_view) override {}
     void ShowShuffling() override;
     void SetThinkingTimer(bool) override {}
@@ -54,6 +54,7 @@ public:
     bool WantsCaptions() const override { return false; }
 
     void CardTaken(int slot) override;
+    void StakePlaced(int seat, BetKind kind) override;
     void Decided(int slot) override;
     void SeatSettled(int seat) override;
 

@@ -1,5 +1,6 @@
 #include "sim/SimTable.h"
 
+#include "engine/Betting.h"
 #include "engine/Deal.h"
 #include "engine/Shoe.h"
 
@@ -113,7 +114,7 @@ void SimTable::play(int64_t deals, const std::atomic<bool>* stop) {
         // Only the caption reads these two; kept small so they never overflow.
         game_.TotalHands = 0;
         game_.AutoDealsLeft = 0;
-        Button6Click(game_, host_);
+        PlayDeal(game_, host_);
         if (game_.TotalHands == 0) {
             nobodyBets_ = true; // the deal was taken back
             return;

@@ -1,8 +1,9 @@
 #include "sim/TableSetup.h"
 
+#include "engine/Characters.h"
 #include "platform/FileLookup.h"
 #include "platform/Folders.h"
-#include "setup/Characters.h"
+#include "platform/ProfileFile.h"
 #include "setup/SettingsFile.h"
 #include "strategy/StrategyFile.h"
 
@@ -18,8 +19,7 @@ const std::string NoSettingsFile;
 
 // The seat's card from the data folder, found whatever the case of its name,
 // or the default card built in memory. Returns the file used, or "".
-std::string loadSeatCard(Game& game, int seat) {
-    const std::string& dir = game.Settings.DataDir;
+std::string loadSeatCard(Game& game, int seat, const std::string& dir) {
     const std::string name = game.Seats[seat].StrategyFile + CardFileExtension;
     std::string path = FindFileNoCase(dir, name);
     if (!path.empty() && ReadCardFile(path, game.StrategyCards[seat])) {
@@ -39,17 +39,18 @@ TableSetup PrepareTable(Game& game, const std::string& settingsFile) {
         setup.error = settingsFile + ": cannot read the settings file";
         return setup;
     }
-    const std::string& path = settingsFile.empty() ? NoSettingsFile : settingsFile;
-    ReadHouseRules(game, path);
+    const ProfileFile file(settingsFile.empty() ? NoSettingsFile : settingsFile);
+    ReadHouseRules(game.HouseRules, file);
     InitCharacters(game);
     ResetGameState(game);
     // The data folder a first run chooses when the program's own folder has room.
-    game.Settings.ProgramDir = ProgramDir();
-    game.Settings.DataDir = game.Settings.ProgramDir;
-    ReadGameSettings(game, path);
-    ReadPlayers(game, path);
+    TableSettings settings;
+    settings.ProgramDir = ProgramDir();
+    settings.DataDir = settings.ProgramDir;
+    ReadGameSettings(game, settings, file);
+    ReadPlayers(game, file);
     for (int s = 1; s <= MaxSeats; ++s) {
-        setup.cardFiles[s] = loadSeatCard(game, s);
+        setup.cardFiles[s] = loadSeatCard(game, s, settings.DataDir);
         setup.play[s] = game.Seats[s].Human          ? "hints"
                         : setup.cardFiles[s].empty() ? "default card"
                                                      : "card file";

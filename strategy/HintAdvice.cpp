@@ -1,7 +1,6 @@
 #include "strategy/HintAdvice.h"
 
 #include "engine/Game.h"
-#include "strategy/ComputerPlayer.h"
 
 #include <array>
 
@@ -59,19 +58,19 @@ const HardBand& hardBand(int d) {
 Advice hardAdvice(const Game& game, const Hand& hand, int d) {
     if (singleDeck(game)) {
         if (firstCardsAre(hand, 7, 7) && d == 10) {
-            return {AdviceStand, "you should stand when you have two Sevens against a dealer's 10 "
+            return {HintAction::Stand, "you should stand when you have two Sevens against a dealer's 10 "
                                  "in a single-deck game."};
         }
         if (firstCardsAre(hand, 4, 4) && (d == 5 || d == 6)) {
-            return {AdviceDouble, "you should double-down with (4,4) when the dealer shows a 5 or "
+            return {HintAction::Double, "you should double-down with (4,4) when the dealer shows a 5 or "
                                   "6 in a single-deck game only."};
         }
     }
     const HardBand& band = hardBand(d);
     if (hand.Total <= band.hitUpTo) {
-        return {AdviceHit, band.hitText};
+        return {HintAction::Hit, band.hitText};
     }
-    return {AdviceStand, band.standText};
+    return {HintAction::Stand, band.standText};
 }
 
 // --- Soft totals ----------------------------------------------------------------
@@ -107,9 +106,9 @@ const SoftBand& softBand(const Game& game, int d) {
 Advice softAdvice(const Game& game, const Hand& hand, int d) {
     const SoftBand& band = softBand(game, d);
     if (hand.Total <= band.hitUpTo) {
-        return {AdviceHit, band.hitText};
+        return {HintAction::Hit, band.hitText};
     }
-    return {AdviceStand, band.standText};
+    return {HintAction::Stand, band.standText};
 }
 
 // --- Doubling -------------------------------------------------------------------
@@ -193,7 +192,7 @@ Advice doubleAdvice(const Game& game, const Hand& hand, int d) {
         for (const SoftDouble& row : SoftDoubles) {
             if (decksMatch(game, row.decks) && row.d == d && row.lowest <= hand.Total &&
                 hand.Total <= row.highest) {
-                return {AdviceDouble, row.text};
+                return {HintAction::Double, row.text};
             }
         }
         return softAdvice(game, hand, d);
@@ -204,11 +203,11 @@ Advice doubleAdvice(const Game& game, const Hand& hand, int d) {
     const int floor = doubleFloor(game, hand, d);
     if (floor <= hand.Total && hand.Total <= 11) {
         const std::string range = floor == 11 ? "11" : std::to_string(floor) + "-11";
-        return {AdviceDouble, "you should double-down on " + range +
+        return {HintAction::Double, "you should double-down on " + range +
                                   " when the dealer's up card is " + dealerName(d) + "."};
     }
     if (hand.Total == 11 && floor == NoDoubleFloor && d == 11) {
-        return {AdviceDouble, "you should double-down when you have (6,5) or (7,4) when the "
+        return {HintAction::Double, "you should double-down when you have (6,5) or (7,4) when the "
                               "dealer's up card is an ace."};
     }
     return hardAdvice(game, hand, d);
@@ -293,7 +292,7 @@ SplitRule splitRule(const Game& game, int rank, int d) {
 Advice splitAdvice(const Game& game, const Hand& hand, int d) {
     const SplitRule rule = splitRule(game, hand.Ranks[0], d);
     if (rule.split) {
-        return {AdviceSplit, rule.splitText};
+        return {HintAction::Split, rule.splitText};
     }
     Advice advice = hardAdvice(game, hand, d);
     advice.explanation += rule.otherwise;
@@ -302,26 +301,27 @@ Advice splitAdvice(const Game& game, const Hand& hand, int d) {
 
 } // namespace
 
-bool DoubleEnabled(const Game& game) {
-    return CanDouble(game);
+std::string_view HintActionWord(HintAction action) {
+    switch (action) {
+    case HintAction::Hit:
+        return "Hit";
+    case HintAction::Stand:
+        return "Stand";
+    case HintAction::Double:
+        return "Double";
+    case HintAction::Split:
+        break;
+    }
+    return "Split";
 }
 
-bool SplitEnabled(const Game& game) {
-    return CanSplit(game);
-}
-
-bool SurrenderEnabled(const Game& game) {
-    return game.HouseRules.LateSurrender &&
-           game.Hands[game.CurrentSeat + SecondHandOffset].CardCount == 0;
-}
-
-Advice AdviseHand(const Game& game, int slot, bool doubleEnabled, bool splitEnabled) {
+Advice AdviseHand(const Game& game, int slot, const DecisionOffer& offer) {
     const Hand& hand = game.Hands[slot];
     const int d = DealerUpCardValue(game);
-    if (splitEnabled) {
+    if (offer.Split) {
         return splitAdvice(game, hand, d);
     }
-    if (doubleEnabled) {
+    if (offer.Double) {
         return doubleAdvice(game, hand, d);
     }
     if (hand.SoftAces > 0) {
@@ -330,34 +330,34 @@ Advice AdviseHand(const Game& game, int slot, bool doubleEnabled, bool splitEnab
     return hardAdvice(game, hand, d);
 }
 
-std::string BuildHint(const Game& game, int slot, bool doubleEnabled, bool splitEnabled) {
-    const Advice advice = AdviseHand(game, slot, doubleEnabled, splitEnabled);
-    const std::string action = (HintStart + advice.action).substr(0, HintActionMax);
+std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer) {
+    const Advice advice = AdviseHand(game, slot, offer);
+    const std::string action =
+        (HintStart + std::string(HintActionWord(advice.action))).substr(0, HintActionMax);
     const std::string preamble = (action + HintMiddle).substr(0, HintPreambleMax);
     return (preamble + advice.explanation.substr(0, HintExplanationMax)).substr(0, HintMax);
 }
 
-void DecideByHint(Game& game) {
+Decision DecideByHint(const Game& game) {
     if (game.CurrentSeat < 1 || game.CurrentSeat > MaxSeats) {
-        return;
+        return Decision::Stand;
     }
     const int slot = CurrentHandSlot(game);
     if (game.Hands[slot].CardCount >= MaxHandCards) {
-        ChooseStand(game, slot); // no room for an eighth card
-        return;
+        return Decision::Stand; // no room for an eighth card
     }
-    const bool canDouble = DoubleEnabled(game);
-    const bool canSplit = SplitEnabled(game);
-    const std::string action = AdviseHand(game, slot, canDouble, canSplit).action;
-    if (action == AdviceSplit && canSplit) {
-        SplitHand(game);
-    } else if (action == AdviceDouble && canDouble) {
-        ChooseDouble(game, slot);
-    } else if (action == AdviceHit || action == AdviceDouble) {
-        ChooseHit(game);
-    } else {
-        ChooseStand(game, slot);
+    const DecisionOffer offer = OfferFor(game);
+    switch (AdviseHand(game, slot, offer).action) {
+    case HintAction::Split:
+        return offer.Split ? Decision::Split : Decision::Stand;
+    case HintAction::Double:
+        return offer.Double ? Decision::Double : Decision::Hit;
+    case HintAction::Hit:
+        return Decision::Hit;
+    case HintAction::Stand:
+        break;
     }
+    return Decision::Stand;
 }
 
 } // namespace dealmoor

@@ -3,35 +3,31 @@
 // from the hand, the dealer's up card and the house rules alone (never from a
 // strategy card, never from the count).
 
+#include "engine/HandRules.h"
+
 #include <string>
+#include <string_view>
 
 namespace dealmoor {
 
-struct Game;
+enum class HintAction { Hit, Stand, Double, Split };
 
-inline constexpr const char* AdviceHit = "Hit";
-inline constexpr const char* AdviceStand = "Stand";
-inline constexpr const char* AdviceDouble = "Double";
-inline constexpr const char* AdviceSplit = "Split";
+// "Hit", "Stand", "Double" or "Split", as the hint words it.
+std::string_view HintActionWord(HintAction action);
 
 struct Advice {
-    std::string action;      // "Hit", "Stand", "Double" or "Split"
+    HintAction action = HintAction::Stand;
     std::string explanation; // the reason, starting "you should ..."
 };
 
-// Which of the decision window's choices the current hand is offered.
-bool DoubleEnabled(const Game& game);
-bool SplitEnabled(const Game& game);
-bool SurrenderEnabled(const Game& game);
-
 // Advice for a hand slot of CurrentSeat, given which choices are offered.
-Advice AdviseHand(const Game& game, int slot, bool doubleEnabled, bool splitEnabled);
+Advice AdviseHand(const Game& game, int slot, const DecisionOffer& offer);
 
 // The hint text the decision window shows for a hand slot.
-std::string BuildHint(const Game& game, int slot, bool doubleEnabled, bool splitEnabled);
+std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer);
 
-// Plays CurrentSeat's current hand as the hint advises; advice to double a hand
-// that may not double is taken as a hit.
-void DecideByHint(Game& game);
+// CurrentSeat's current hand played as the hint advises; advice to double a
+// hand that may not double is taken as a hit.
+Decision DecideByHint(const Game& game);
 
 } // namespace dealmoor

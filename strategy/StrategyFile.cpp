@@ -124,9 +124,7 @@ void LoadSeatCards(Game& game, const std::string& dir) {
     }
 }
 
-void CopyShippedCards(const Game& game) {
-    const std::string& from = game.Settings.ProgramDir;
-    const std::string& to = game.Settings.DataDir;
+void CopyShippedCards(const std::string& from, const std::string& to) {
     for (const std::string& name : FindFilesWithExtensionNoCase(from, CardFileExtension)) {
         StrategyCard card;
         if (ReadCardFile(from + name, card)) {

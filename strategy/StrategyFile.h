@@ -4,7 +4,7 @@
 // missing gets the built-in default card, which is also written to disk.
 // File errors are never reported: play goes on with whatever card the slot holds.
 
-#include "strategy/StrategyCard.h"
+#include "engine/StrategyCard.h"
 
 #include <string>
 
@@ -43,6 +43,6 @@ void MakeDefaultCard(Game& game, int seat, int number, const std::string& dir);
 void LoadSeatCards(Game& game, const std::string& dir);
 
 // Copies every ".stc" file of the program folder into the data folder.
-void CopyShippedCards(const Game& game);
+void CopyShippedCards(const std::string& programDir, const std::string& dataDir);
 
 } // namespace dealmoor

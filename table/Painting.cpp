@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
-#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -31,12 +30,12 @@ void edge(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
     painter.fillRect(QRect(topLeft, bottomRight), colour);
 }
 
-bool isSunken(int style) {
-    return style == BevelSunkenWide || style == BevelSunken;
+bool isSunken(BevelStyle style) {
+    return style == BevelStyle::SunkenWide || style == BevelStyle::Sunken;
 }
 
-int bevelDistance(int style) {
-    return style == BevelSunkenWide || style == BevelRaisedWide ? 8 : 4;
+int bevelDistance(BevelStyle style) {
+    return style == BevelStyle::SunkenWide || style == BevelStyle::RaisedWide ? 8 : 4;
 }
 
 bool isSeparator(QChar c) {
@@ -58,7 +57,7 @@ QRect glyphCell(QChar c, int row) {
 
 } // namespace
 
-void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int style) {
+void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, BevelStyle style) {
     const int e = bevelDistance(style);
     const QPalette palette = QGuiApplication::palette();
     const QColor highlight = palette.color(QPalette::Light);
@@ -120,19 +119,6 @@ void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, in
         place(c, position);
         first = false;
     }
-}
-
-QString Money(double amount) {
-    return QLocale().toCurrencyString(amount);
-}
-
-QString FixedAmount(double value, int width) {
-    QString text = QStringLiteral("%1").arg(value, width, 'f', 2);
-    // The display has glyphs for "." and "," only; other separators keep the point.
-    const QString point = QLocale().decimalPoint();
-    if (point == u",")
-        text.replace(u'.', u',');
-    return text;
 }
 
 void SetButtonPicture(QAbstractButton* button, const std::string& programDir, const char* file,

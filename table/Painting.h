@@ -13,16 +13,13 @@ class QPainter;
 
 namespace dealmoor {
 
-// Bevel styles: 0 and 1 stand 8 pixels out, 2 and 3 stand 4 pixels out; the
-// sunken ones (0, 2) also get a black edge just around the rectangle.
-inline constexpr int BevelSunkenWide = 0;
-inline constexpr int BevelRaisedWide = 1;
-inline constexpr int BevelSunken = 2;
-inline constexpr int BevelRaised = 3;
+// Bevel styles: the wide ones stand 8 pixels out, the others 4; the sunken
+// ones also get a black edge just around the rectangle.
+enum class BevelStyle { SunkenWide = 0, RaisedWide = 1, Sunken = 2, Raised = 3 };
 
 // Draws a frame around the rectangle (left, top)-(right, bottom), right and
 // bottom exclusive, in the button shadow and highlight colours.
-void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, int style);
+void DrawBevel(QPainter& painter, int left, int top, int right, int bottom, BevelStyle style);
 
 // Geometry of the Digits sheet: seven colour rows of 20-pixel glyphs, 21 apart.
 inline constexpr int DigitGlyphWidth = 15;
@@ -42,14 +39,6 @@ inline constexpr int DigitAnchorOffset = 13;
 // at x + 28. Any other character shows as a blank cell.
 void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, int x, int y,
                 bool leftToRight, int row);
-
-// An amount of credits in the user's regional currency format.
-QString Money(double amount);
-
-// A fixed-point amount with two decimals, right-aligned in `width` characters
-// and padded with spaces, using the locale's decimal separator: the text the
-// number displays and the borrowing messages show.
-QString FixedAmount(double value, int width);
 
 // Puts a picture from the program folder (the running program's own folder
 // when `programDir` is empty) on a picture button, scaled down to fit inside

@@ -98,9 +98,11 @@ void SoundPlayers::PlayBlackjackSound() {
     playAsync(settings_.BlackjackSoundOn, settings_.BlackjackSoundFile);
 }
 
-void SoundPlayers::PlayShuffleSound() {
-    if (settings_.SoundOn && settings_.ShuffleSoundOn)
-        playSync(settings_.ShuffleSoundFile);
+bool SoundPlayers::PlayShuffleSound() {
+    if (!settings_.SoundOn || !settings_.ShuffleSoundOn)
+        return false;
+    playSync(settings_.ShuffleSoundFile);
+    return true;
 }
 
 void SoundPlayers::Preview(const std::string& path) {

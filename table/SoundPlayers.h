@@ -36,8 +36,9 @@ public:
     void PlayWinSound();
     void PlayLoseSound();
     void PlayBlackjackSound();
-    // Returns when the shuffle sound has ended (or at once when it cannot sound).
-    void PlayShuffleSound();
+    // Returns when the shuffle sound has ended (or at once when it cannot sound);
+    // false when the switches keep it silent.
+    bool PlayShuffleSound();
 
     // Plays a file to its end whatever the switches say (the sound window's Preview).
     void Preview(const std::string& path);

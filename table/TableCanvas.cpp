@@ -1,10 +1,10 @@
 #include "table/TableCanvas.h"
 
-#include "engine/Faces.h"
+#include "engine/Characters.h"
 #include "engine/Game.h"
 #include "engine/Texts.h"
 #include "platform/FileLookup.h"
-#include "table/CharacterFrames.h"
+#include "table/MoneyText.h"
 #include "table/Painting.h"
 #include "table/SpriteSheets.h"
 
@@ -25,8 +25,6 @@ namespace dealmoor {
 
 namespace {
 
-constexpr int BalloonWidth = 97;
-constexpr int BalloonHeight = 70;
 constexpr int PortraitPitch = 178;
 constexpr int PortraitHeight = 175;
 constexpr int SmallPortraitSize = 89;
@@ -42,8 +40,66 @@ constexpr int ShufflingFontSize = 14;
 constexpr int FaceWallBottom = 229;
 
 // (left, top)-(right, bottom), right and bottom exclusive, as the drawing rules write them.
-QRect Span(int left, int top, int right, int bottom) {
+constexpr QRect Span(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QSize(right - left, bottom - top));
+}
+
+// One picture of the dealer view: which sheet, the part of it copied, and where it lands.
+struct Placement {
+    QImage SpriteSheets::*sheet;
+    QRect source;
+    QRect target;
+};
+
+// The dealer's arms in each pose. The right arm rests, or holds the deck over
+// the table while dealing; the left arm rests, or carries a card down, across,
+// or opens over it.
+struct ArmPlacements {
+    DealerPose pose;
+    Placement right;
+    Placement left;
+};
+constexpr Placement RightArmResting{&SpriteSheets::drarm1, Span(0, 0, 67, 80), Span(23, 87, 90, 167)};
+constexpr Placement RightArmHoldingDeck{&SpriteSheets::drarm2, Span(0, 0, 92, 153),
+                                        Span(27, 87, 119, 240)};
+constexpr ArmPlacements DealerArms[] = {
+    {DealerPose::Rest, RightArmResting,
+     {&SpriteSheets::dlarm0, Span(0, 0, 50, 76), Span(156, 93, 206, 167)}},
+    {DealerPose::ReachDown, RightArmHoldingDeck,
+     {&SpriteSheets::dlarm1, Span(0, 0, 68, 198), Span(155, 91, 223, 289)}},
+    {DealerPose::ReachAcross, RightArmHoldingDeck,
+     {&SpriteSheets::dlarm2, Span(0, 0, 103, 148), Span(86, 92, 189, 240)}},
+    {DealerPose::HandOpen, RightArmHoldingDeck,
+     {&SpriteSheets::dlarm3, Span(0, 0, 56, 194), Span(155, 91, 211, 285)}},
+};
+// The parts of the dealer view every pose shares, in drawing order.
+constexpr Placement DealerBackdrop[] = {
+    {&SpriteSheets::dtable1, Span(20, 0, 269, 15), Span(0, 167, 249, 183)},
+    {&SpriteSheets::dtable2, Span(24, 0, 249, 60), Span(0, 270, 249, 331)},
+    {&SpriteSheets::dbody, Span(0, 0, 104, 166), Span(72, 1, 176, 167)},
+};
+// At rest the deck lies on the table.
+constexpr Placement DeckOnTable{&SpriteSheets::CardBack, Span(0, 0, 41, 54),
+                                Span(78, 186, 119, 240)};
+
+// The speech balloon over the dealer view, relative to the view's top-left corner,
+// and where its lines are written: one line alone, or a first and a second line.
+struct BalloonLine {
+    int centre;
+    int top;
+    int shortPointSize; // for a line of at most `shortLength` characters
+    int longPointSize;
+    int shortLength;
+};
+constexpr QRect BalloonPlace(152, 39, 97, 70);
+constexpr BalloonLine BalloonAlone{205, 63, 18, 10, 4};
+constexpr BalloonLine BalloonFirst{207, 57, 12, 8, 6};
+// A second line of one or two characters is written large and a little higher.
+constexpr BalloonLine BalloonSecondShort{205, 71, 24, 24, 2};
+constexpr BalloonLine BalloonSecond{205, 75, 12, 8, 8};
+
+void draw(QPainter& view, const SpriteSheets& sheets, const Placement& p) {
+    view.drawImage(p.target, sheets.*p.sheet, p.source);
 }
 
 QRect SpanOf(const Area& area) {
@@ -155,7 +211,7 @@ QRect CardCell(int cardId, int rank) {
                  CardCellWidth, CardCellHeight);
 }
 
-TableCanvas::TableCanvas(Game& game, const SpriteSheets& sheets, QWidget* parent)
+TableCanvas::TableCanvas(const Game& game, const SpriteSheets& sheets, QWidget* parent)
     : QWidget(parent), game_(game), sheets_(sheets),
       viewBuffer_(ViewWidth + 1, ViewHeight, QImage::Format_RGB32) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -189,40 +245,21 @@ void TableCanvas::copyViewTo(const Area& area) {
     update(SpanOf(area));
 }
 
-void TableCanvas::DrawDealer(int pose) {
+void TableCanvas::DrawDealer(DealerPose pose) {
     QPainter view(&viewBuffer_);
     view.fillRect(Span(0, 0, 249, 167), Qt::white);
     view.fillRect(Span(0, 181, 249, 410), FeltGreen);
-    view.drawImage(Span(0, 167, 249, 183), sheets_.dtable1, Span(20, 0, 269, 15));
-    view.drawImage(Span(0, 270, 249, 331), sheets_.dtable2, Span(24, 0, 249, 60));
-    view.drawImage(Span(72, 1, 176, 167), sheets_.dbody, Span(0, 0, 104, 166));
-
-    // The right arm rests, or holds the deck over the table while dealing.
-    if (pose == DealerRest) {
-        view.drawImage(Span(23, 87, 90, 167), sheets_.drarm1, Span(0, 0, 67, 80));
-    } else {
-        view.drawImage(Span(27, 87, 119, 240), sheets_.drarm2, Span(0, 0, 92, 153));
+    for (const Placement& part : DealerBackdrop) {
+        draw(view, sheets_, part);
     }
-    // The left arm rests, or carries a card down, across, or opens over it.
-    switch (pose) {
-    case DealerRest:
-        view.drawImage(Span(156, 93, 206, 167), sheets_.dlarm0, Span(0, 0, 50, 76));
-        break;
-    case DealerReachDown:
-        view.drawImage(Span(155, 91, 223, 289), sheets_.dlarm1, Span(0, 0, 68, 198));
-        break;
-    case DealerReachAcross:
-        view.drawImage(Span(86, 92, 189, 240), sheets_.dlarm2, Span(0, 0, 103, 148));
-        break;
-    case DealerHandOpen:
-        view.drawImage(Span(155, 91, 211, 285), sheets_.dlarm3, Span(0, 0, 56, 194));
-        break;
-    default:
-        break;
+    for (const ArmPlacements& arms : DealerArms) {
+        if (arms.pose == pose) {
+            draw(view, sheets_, arms.right);
+            draw(view, sheets_, arms.left);
+        }
     }
-    // At rest the deck lies on the table.
-    if (pose == DealerRest) {
-        view.drawImage(Span(78, 186, 119, 240), sheets_.CardBack, Span(0, 0, 41, 54));
+    if (pose == DealerPose::Rest) {
+        draw(view, sheets_, DeckOnTable);
     }
     // The first card stands apart from the overlapping row of the others.
     DrawHand(view, sheets_, game_.DealerHand(), 300,
@@ -278,10 +315,11 @@ void TableCanvas::composeSeatView(int seat, int frame) {
 }
 
 void TableCanvas::writeStake() {
-    if (!IsSeat(game_.CurrentSeat)) {
+    const int seat = shownSeat();
+    if (!IsSeat(seat)) {
         return;
     }
-    const Seat& current = game_.Seats[game_.CurrentSeat];
+    const Seat& current = game_.Seats[seat];
     const double stake = current.Bet + current.SplitBet;
     if (stake <= 0) {
         return;
@@ -297,10 +335,9 @@ void TableCanvas::ShowBalloon(std::string_view first, std::string_view second) {
     ensureSurface();
     const QString a = FromText(first).left(BalloonLineMax);
     const QString b = FromText(second).left(BalloonLineMax);
-    const int x0 = DealerArea.left;
-    const int y0 = DealerArea.top;
-    const QRect balloon(x0 + 152, y0 + 39, BalloonWidth, BalloonHeight);
-    const QRect whole(0, 0, BalloonWidth, BalloonHeight);
+    const QPoint origin(DealerArea.left, DealerArea.top);
+    const QRect balloon = BalloonPlace.translated(origin);
+    const QRect whole(QPoint(0, 0), BalloonPlace.size());
 
     QPainter painter(&surface_);
     // The mask whitens the balloon's shape, the outline then darkens its edge,
@@ -311,23 +348,20 @@ void TableCanvas::ShowBalloon(std::string_view first, std::string_view second) {
     painter.drawImage(balloon, sheets_.balloon, whole);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
+    const auto write = [&](const BalloonLine& line, const QString& text) {
+        const bool isShort = text.size() <= line.shortLength;
+        SetTextStyle(painter, isShort ? line.shortPointSize : line.longPointSize, true, Qt::black);
+        WriteCentred(painter, origin.x() + line.centre, origin.y() + line.top, text);
+    };
     // One line alone is written large; two lines share the balloon.
     if (a.isEmpty() || b.isEmpty()) {
         const QString& alone = a.isEmpty() ? b : a;
         if (!alone.isEmpty()) {
-            SetTextStyle(painter, alone.size() <= 4 ? 18 : 10, true, Qt::black);
-            WriteCentred(painter, x0 + 205, y0 + 63, alone);
+            write(BalloonAlone, alone);
         }
     } else {
-        SetTextStyle(painter, a.size() <= 6 ? 12 : 8, true, Qt::black);
-        WriteCentred(painter, x0 + 207, y0 + 57, a);
-        if (b.size() <= 2) {
-            SetTextStyle(painter, 24, true, Qt::black);
-            WriteCentred(painter, x0 + 205, y0 + 71, b);
-        } else {
-            SetTextStyle(painter, b.size() <= 8 ? 12 : 8, true, Qt::black);
-            WriteCentred(painter, x0 + 205, y0 + 75, b);
-        }
+        write(BalloonFirst, a);
+        write(b.size() <= BalloonSecondShort.shortLength ? BalloonSecondShort : BalloonSecond, b);
     }
     painter.end();
     update(balloon);
@@ -363,19 +397,23 @@ void TableCanvas::ShowShuffling() {
     update(SpanOf(DealerArea));
 }
 
+int TableCanvas::shownSeat() const {
+    // Before any deal nobody is being served: the table shows seat 1.
+    return game_.CurrentSeat == 0 ? 1 : game_.CurrentSeat;
+}
+
 void TableCanvas::PaintTable() {
-    if (game_.CurrentSeat == 0) {
-        game_.CurrentSeat = 1;
-    }
-    DrawDealer(DealerRest);
-    if (IsSeat(game_.CurrentSeat)) {
-        SetFace(game_.CurrentSeat, NeutralFrame(game_.Seats[game_.CurrentSeat].Number));
+    DrawDealer(DealerPose::Rest);
+    const int seat = shownSeat();
+    if (IsSeat(seat)) {
+        SetFace(seat, NeutralFrame(game_.Seats[seat].Number));
     }
     ensureSurface();
     QPainter painter(&surface_);
     DrawBevel(painter, DealerArea.left, DealerArea.top, DealerArea.right, DealerArea.bottom,
-              BevelSunken);
-    DrawBevel(painter, SeatArea.left, SeatArea.top, SeatArea.right, SeatArea.bottom, BevelSunken);
+              BevelStyle::Sunken);
+    DrawBevel(painter, SeatArea.left, SeatArea.top, SeatArea.right, SeatArea.bottom,
+              BevelStyle::Sunken);
     painter.end();
     update();
 }
@@ -390,7 +428,7 @@ void TableCanvas::LoadCharacterSheets(const QString& programDir) {
         if (!CharacterExists(number)) {
             continue;
         }
-        const CharacterFrame frame = CharacterFrames[number];
+        const Character& frame = CharacterRecord(number);
         const std::string name = "dmoor" + std::to_string(number) + ".bmp";
         const std::string path = FindFileNoCase(programDir.toStdString(), name);
         QImage strip;
@@ -456,15 +494,16 @@ QString SeatResultLine(const Game& game, int seat) {
         return (firstPart + secondPart).left(PanelResultMax);
     }
     switch (first.Outcome) {
-    case OutcomeBusted:
+    case Outcome::Busted:
         return FromText(TextBusted);
-    case OutcomeWon:
+    case Outcome::Won:
         return FromText(TextWon);
-    case OutcomeBlackjack:
+    case Outcome::Blackjack:
         return FromText(TextBlackjack);
-    default:
-        return Money(who.Bet);
+    case Outcome::None:
+        break;
     }
+    return Money(who.Bet);
 }
 
 void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,

@@ -47,14 +47,14 @@ struct CharacterSheet {
 class TableCanvas : public QWidget {
     Q_OBJECT
 public:
-    TableCanvas(Game& game, const SpriteSheets& sheets, QWidget* parent = nullptr);
+    TableCanvas(const Game& game, const SpriteSheets& sheets, QWidget* parent = nullptr);
 
     Area DealerArea;
     Area SeatArea;
     // Sets both views' top-left corners; right and bottom follow as left + 249 and top + 410.
     void setAreas(int dealerLeft, int dealerTop, int seatLeft, int seatTop);
 
-    void DrawDealer(int pose);
+    void DrawDealer(DealerPose pose);
     void SetFace(int seat, int frame);
     void ShowBalloon(std::string_view first, std::string_view second);
     void WriteTableText(TableText text, bool secondHand);
@@ -62,6 +62,8 @@ public:
     // The paint of the whole table: dealer at rest, the current seat's Neutral
     // face, the bevels around both views (the seat panels are drawn by their owner).
     void PaintTable();
+    // The seat the seat view shows: the current seat, or seat 1 before anybody is served.
+    int shownSeat() const;
 
     // Loads "dmoor<n>.bmp" from the program folder for every character seated at
     // 1..SeatCount (a drawn stand-in face when a file is missing).
@@ -86,7 +88,7 @@ private:
     // The current seat's stake, in red over the betting circle.
     void writeStake();
 
-    Game& game_;
+    const Game& game_;
     const SpriteSheets& sheets_;
     QImage surface_;
     QImage viewBuffer_; // 250 x 410: each view is composed here, then copied

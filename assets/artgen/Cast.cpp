@@ -2,8 +2,7 @@
 
 #include "Art.h"
 
-#include "engine/Faces.h"
-#include "table/CharacterFrames.h"
+#include "engine/Characters.h"
 
 #include <QRadialGradient>
 
@@ -337,7 +336,7 @@ std::optional<Look> lookOf(int number, int frame) {
 }
 
 int stripHeight(int number) {
-    return SeatRailTop - CharacterFrames[number].FrameTop;
+    return SeatRailTop - CharacterRecord(number).FrameTop;
 }
 
 void fillBackdrop(QPainter& painter, const QRectF& cell, const QColor& colour) {
@@ -392,7 +391,7 @@ Role roleOf(int number, int frame) {
 }
 
 QImage characterStrip(int number) {
-    const int width = CharacterFrames[number].FrameWidth;
+    const int width = CharacterRecord(number).FrameWidth;
     const int height = stripHeight(number);
     QImage strip = opaqueImage(width * FacesPerStrip, height, Wall);
     QPainter painter(&strip);
@@ -440,7 +439,7 @@ bool fitsFrame(const QImage& strip, int width, int frame) {
 void writeCast(ArtWriter& out) {
     for (int number = 1; number <= 9; ++number) {
         const QImage strip = characterStrip(number);
-        const int width = CharacterFrames[number].FrameWidth;
+        const int width = CharacterRecord(number).FrameWidth;
         for (int frame = 1; frame <= FacesPerStrip; ++frame) {
             if (!lookOf(number, frame)) {
                 out.fail(QString("character %1 has no face for frame %2").arg(number).arg(frame));
@@ -449,7 +448,7 @@ void writeCast(ArtWriter& out) {
             }
         }
         out.bmp(QString("dmoor%1.bmp").arg(number), strip,
-                CharacterFrames[number].FrameWidth * FacesPerStrip, stripHeight(number));
+                CharacterRecord(number).FrameWidth * FacesPerStrip, stripHeight(number));
     }
     out.png("Heads.png", largePortraits(), 178, 1602);
     out.png("Head2.png", smallPortraits(), 89, 801);

@@ -3,7 +3,7 @@
 
 #include "ShippedFiles.h"
 
-#include "table/CharacterFrames.h"
+#include "engine/Characters.h"
 #include "table/SpriteSheets.h"
 
 #include <QColor>
@@ -232,9 +232,9 @@ TEST(CharacterStrips, FourDifferentFacesStandingOnTheRail) {
         const QImage strip = shippedSheet(name);
         ASSERT_FALSE(strip.isNull()) << qPrintable(name);
         EXPECT_EQ(bitsPerPixelOf(name), 24) << qPrintable(name);
-        const int width = CharacterFrames[number].FrameWidth;
+        const int width = CharacterRecord(number).FrameWidth;
         EXPECT_EQ(strip.width(), 4 * width) << qPrintable(name);
-        EXPECT_EQ(strip.height(), 229 - CharacterFrames[number].FrameTop) << qPrintable(name);
+        EXPECT_EQ(strip.height(), 229 - CharacterRecord(number).FrameTop) << qPrintable(name);
         std::vector<QImage> frames;
         for (int frame = 0; frame < 4; ++frame) {
             const QImage face = strip.copy(frame * width, 0, width, strip.height());

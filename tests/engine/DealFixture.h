@@ -72,7 +72,7 @@ struct DealTable {
         host.answers[seat].insert(host.answers[seat].end(), answers);
     }
     void rig(const std::vector<int>& ranks) { RigShoe(game, ranks); }
-    void deal() { Button6Click(game, host); }
+    void deal() { PlayDeal(game, host); }
     double credits(int seat) const { return game.Seats[seat].Credits; }
 };
 

@@ -3,7 +3,7 @@
 
 #include "engine/Deal.h"
 #include "engine/Shoe.h"
-#include "strategy/StrategyCard.h"
+#include "engine/StrategyCard.h"
 
 #include <gtest/gtest.h>
 
@@ -231,7 +231,7 @@ TEST(Deal, BlackjackPaysByTheHouseRule) {
         table.rig(DealOrder({{13, 1}}, 10, 9));
         table.deal();
         EXPECT_EQ(table.credits(1), StartCredits - 10 + back) << pays;
-        EXPECT_EQ(table.game.Hands[1].Outcome, OutcomeBlackjack);
+        EXPECT_EQ(table.game.Hands[1].Outcome, Outcome::Blackjack);
         EXPECT_TRUE(table.host.has("sound blackjack"));
         // Every hand was decided before the dealer played: the hole card is turned, nothing drawn.
         EXPECT_EQ(table.host.count("card 0"), 2u);
@@ -301,7 +301,7 @@ TEST(Deal, EveryHandDecidedEarlyLeavesTheDealerCardsUndrawn) {
     table.deal();
     EXPECT_EQ(table.host.count("card 0"), 2u);
     EXPECT_TRUE(table.host.has("text Busted first"));
-    EXPECT_EQ(table.game.Hands[1].Outcome, OutcomeBusted);
+    EXPECT_EQ(table.game.Hands[1].Outcome, Outcome::Busted);
     EXPECT_EQ(table.credits(1), 990);
     // Every seat decided: the dealer names no total.
     for (const std::string& balloon : table.host.balloons()) {
@@ -412,7 +412,7 @@ TEST(Deal, SplitBustTheFirstHandThenDoubleTheSecond) {
             EXPECT_EQ(table.game.Seats[1].Bet, 0) << "the busted first stake is gone";
             EXPECT_EQ(table.game.Seats[1].SplitBet, 20);
             EXPECT_EQ(table.credits(1), 970);
-            EXPECT_EQ(table.game.Hands[1].Outcome, OutcomeBusted);
+            EXPECT_EQ(table.game.Hands[1].Outcome, Outcome::Busted);
         }
     };
     table.deal();
@@ -490,7 +490,7 @@ struct SpecialCase {
     int hits;
     std::vector<std::string> balloons;
     double credits;
-    int outcome;
+    Outcome outcome;
 };
 
 TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
@@ -503,7 +503,7 @@ TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
          4,
          {"balloon Six Card|Automatic Win", "balloon Player|Wins"},
          1010,
-         OutcomeWon},
+         Outcome::Won},
         {"7-7-7 pays 2 to 1",
          false,
          true,
@@ -512,7 +512,7 @@ TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
          1,
          {"balloon 7-7-7|Pays 2-1"},
          1020,
-         OutcomeWon},
+         Outcome::Won},
         {"6-7-8 in any order",
          false,
          false,
@@ -521,7 +521,7 @@ TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
          1,
          {"balloon 6-7-8|Pays 2-1"},
          1020,
-         OutcomeWon},
+         Outcome::Won},
         {"six cards switch 7-7-7 off",
          true,
          true,
@@ -530,7 +530,7 @@ TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
          1,
          {"balloon Dealer has|17", "balloon Player|Wins"},
          1010,
-         OutcomeNone},
+         Outcome::None},
         {"7-7-7 is not 6-7-8",
          false,
          false,
@@ -539,7 +539,7 @@ TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
          1,
          {"balloon Dealer has|20", "balloon Player|Wins"},
          1010,
-         OutcomeNone},
+         Outcome::None},
     };
     for (const SpecialCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -556,7 +556,7 @@ TEST(Deal, SpecialPayoffsAndTheirPrecedence) {
         EXPECT_EQ(table.host.balloons(), c.balloons);
         EXPECT_EQ(table.credits(1), c.credits);
         EXPECT_EQ(table.game.Hands[1].Outcome, c.outcome);
-        if (c.outcome == OutcomeWon) {
+        if (c.outcome == Outcome::Won) {
             EXPECT_EQ(table.host.count("card 0"), 2u) << "nothing left for the dealer to beat";
             EXPECT_EQ(table.host.count("settled 1"), 1u);
         }
@@ -613,27 +613,36 @@ TEST(Deal, ComputerSeatsBetAndDecideByThemselves) {
     EXPECT_EQ(table.credits(2), 1050);
 }
 
-TEST(ComputerBet, FollowsTheCharactersBettingStyle) {
-    struct Case {
-        int number;
-        double tableMin;
-        double credits;
-        double stake;
-    };
-    const std::vector<Case> cases = {
-        {1, 5, 1000, 5},    {4, 5, 1000, 5},   {6, 150, 1000, 150}, {8, 5, 1000, 5},
-        {2, 5, 1000, 25},   {9, 20, 1000, 50}, {2, 60, 1000, 0},    {3, 5, 1000, 50},
-        {5, 20, 1000, 100}, {7, 150, 1000, 0}, {5, 5, 30, 30},      {3, 5, 4, 0},
-        {1, 5, -20, 0},
-    };
-    for (const Case& c : cases) {
-        Game game;
-        game.HouseRules.TableMin = c.tableMin;
-        game.Seats[2].Number = static_cast<uint8_t>(c.number);
-        game.Seats[2].Credits = c.credits;
-        EXPECT_EQ(ComputerBet(game, 2), c.stake)
-            << "character " << c.number << ", minimum " << c.tableMin << ", credits " << c.credits;
-    }
+TEST(Deal, AnswersOutsideTheRulesMoveNoMoney) {
+    DealTable table(1);
+    table.game.Seats[1].LastBet = 25;
+    table.bet(1, 3); // below the table minimum
+    table.deal();
+    EXPECT_EQ(table.game.TotalHands, 0) << "nobody bet: the deal is taken back";
+    EXPECT_EQ(table.credits(1), StartCredits);
+    EXPECT_EQ(table.game.Seats[1].LastBet, 25);
+
+    // Doubling a hard 16 is not offered: the hand stands on it.
+    table.bet(1, 10);
+    table.answer(1, {Answer::Double});
+    table.rig(DealOrder({{10, 6}}, 10, 7));
+    table.deal();
+    EXPECT_FALSE(table.host.has("text Doubled first"));
+    EXPECT_EQ(table.host.lines("card 1").size(), 2u) << "no card was drawn";
+    EXPECT_EQ(table.credits(1), StartCredits - 10) << "16 loses to 17 at the single stake";
+}
+
+TEST(Deal, TheDecisionWindowIsAskedForTheHandAndItsChoices) {
+    DealTable table(1);
+    table.game.HouseRules.LateSurrender = true;
+    table.bet(1, 10);
+    table.answer(1, {Answer::Stand});
+    table.rig(DealOrder({{8, 8}}, 10, 7));
+    table.deal();
+    EXPECT_EQ(table.host.lastHand, 1);
+    EXPECT_TRUE(table.host.lastOffer.Split);
+    EXPECT_FALSE(table.host.lastOffer.Double) << "16 lies outside 9..11";
+    EXPECT_TRUE(table.host.lastOffer.Surrender);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "DealFixture.h"
 #include "RecordingHost.h"
 
+#include "engine/Deal.h"
 #include "engine/GameControl.h"
 
 #include <gtest/gtest.h>
@@ -16,39 +17,37 @@ TEST(AutoDeal, SwitchingOnArmsTheTimerOnlyBetweenDeals) {
     for (bool dealRunning : {false, true}) {
         Game game;
         game.DealInProgress = dealRunning;
-        const AutoDealSwitch on = SwitchAutoDeal(game, true);
+        EXPECT_EQ(SwitchAutoDeal(game, true), !dealRunning);
         EXPECT_EQ(game.AutoDealsLeft, AutoDealUnlimited);
-        EXPECT_EQ(on.dealCaption, "Auto &Deal Off");
-        EXPECT_EQ(on.armTimer, !dealRunning);
+        EXPECT_TRUE(AutoDealOn(game));
 
-        const AutoDealSwitch off = SwitchAutoDeal(game, false);
+        EXPECT_FALSE(SwitchAutoDeal(game, false));
         EXPECT_EQ(game.AutoDealsLeft, 0);
-        EXPECT_EQ(off.dealCaption, "&Deal");
-        EXPECT_FALSE(off.armTimer);
+        EXPECT_FALSE(AutoDealOn(game));
     }
 }
 
 TEST(AutoDeal, PressingDealDuringAnAutomaticDealAsksToStop) {
     Game game;
     game.AutoDealsLeft = AutoDealUnlimited;
-    EXPECT_FALSE(AutoDealStopRequested(game, AutoDealOffCaption)) << "between deals Deal deals";
+    EXPECT_FALSE(AutoDealStopRequested(game)) << "between deals Deal deals";
     game.DealInProgress = true;
-    EXPECT_TRUE(AutoDealStopRequested(game, AutoDealOffCaption));
-    EXPECT_FALSE(AutoDealStopRequested(game, DealCaption));
-    EXPECT_EQ(StopAutoDeal(game), DealCaption);
+    EXPECT_TRUE(AutoDealStopRequested(game));
+    StopAutoDeal(game);
     EXPECT_EQ(game.AutoDealsLeft, 0);
+    EXPECT_FALSE(AutoDealStopRequested(game)) << "a deal by hand is not stopped";
 }
 
 TEST(AutoDeal, AnAutomaticDealThatNobodyBetsOnStopsTheChain) {
     DealTable table(1);
     SwitchAutoDeal(table.game, true);
     ASSERT_TRUE(CanStartDeal(table.game));
-    Button6Click(table.game, table.host);
+    PlayDeal(table.game, table.host);
     EXPECT_FALSE(table.host.has("arm"));
     EXPECT_EQ(table.game.AutoDealsLeft, AutoDealUnlimited) << "still on: the next Deal resumes";
 
     table.bet(1, 10);
-    Button6Click(table.game, table.host);
+    PlayDeal(table.game, table.host);
     EXPECT_TRUE(table.host.has("arm"));
 }
 

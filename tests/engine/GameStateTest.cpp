@@ -1,4 +1,5 @@
-#include "engine/Faces.h"
+#include "engine/Characters.h"
+#include "engine/SeatDisplay.h"
 #include "engine/Game.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST(ClearHand, EmptiesEveryFieldIncludingFinished) {
     game.Hands[3] = handOf({10, 9});
     game.Hands[3].Finished = true;
     game.Hands[3].DoubleRequested = true;
-    game.Hands[3].Outcome = OutcomeBusted;
+    game.Hands[3].Outcome = Outcome::Busted;
     game.Hands[3].Shown[0] = true;
     ClearHand(game, 3);
     const Hand& hand = game.Hands[3];
@@ -57,7 +58,7 @@ TEST(ClearHand, EmptiesEveryFieldIncludingFinished) {
     EXPECT_EQ(hand.Total, 0);
     EXPECT_FALSE(hand.Finished);
     EXPECT_FALSE(hand.DoubleRequested);
-    EXPECT_EQ(hand.Outcome, OutcomeNone);
+    EXPECT_EQ(hand.Outcome, Outcome::None);
     for (int i = 0; i < MaxHandCards; ++i) {
         EXPECT_EQ(hand.Ranks[i], 0);
         EXPECT_EQ(hand.CardIds[i], 0);
@@ -81,6 +82,18 @@ TEST(Faces, MoodFramesFollowTheCharacterTable) {
     EXPECT_EQ(HitGestureFrames(6).first, 1);
     EXPECT_EQ(HitGestureFrames(6).second, 4);
     EXPECT_EQ(HitGestureFrames(5).first, HitGestureFrames(5).second);
+}
+
+TEST(Faces, ThinkingTicksAlternateTheWaitingSeatsFrames) {
+    Game game;
+    game.Seats[2].Number = 6;
+    game.CurrentSeat = 2;
+    game.ThinkingFrame = true;
+    EXPECT_EQ(NextThinkingFace(game), 1);
+    EXPECT_EQ(NextThinkingFace(game), 2);
+    EXPECT_EQ(NextThinkingFace(game), 1);
+    game.CurrentSeat = 0;
+    EXPECT_EQ(NextThinkingFace(game), 0) << "nobody is waiting";
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #pragma once
 // A table host for engine tests: logs every call as a short line and answers
-// the bet and decision windows from a script, one queue per seat.
+// the bet and decision windows from a script, one queue per seat. The engine
+// judges and applies the answers exactly as it does the windows' answers.
 
 #include "engine/Game.h"
 #include "engine/TableHost.h"
 #include "engine/Texts.h"
-#include "strategy/ComputerPlayer.h"
 
 #include <algorithm>
 #include <deque>
@@ -19,7 +19,7 @@
 namespace dealmoor::enginetest {
 
 // Scripted answers of the decision window.
-enum class Answer { Stand, Hit, Double, Split, Surrender };
+using Answer = Decision;
 
 class RecordingHost : public TableHost {
 public:
@@ -31,6 +31,8 @@ public:
     // Decision window answers per seat; an empty queue stands.
     std::map<int, std::deque<Answer>> answers;
     bool wantsCaptions = true;
+    // Whether the shuffle sound sounds; a silent table pauses instead.
+    bool shuffleSounds = true;
     // Runs after every card a hand takes, to look at the table at that moment.
     std::function<void(int)> onCardTaken;
 
@@ -39,47 +41,28 @@ public:
 
     void Pause(double seconds) override { add("pause " + number(seconds)); }
 
-    void ShowBetWindow() override {
-        Seat& seat = game_.Seats[game_.CurrentSeat];
-        if (game_.InsuranceOffer) {
-            add("insure " + std::to_string(game_.CurrentSeat));
-            const double amount = next(insurance[game_.CurrentSeat], 0.0);
-            seat.Credits -= amount;
-            seat.InsuranceBet = amount;
-            return;
+    double AskBet(int seat, BetKind kind) override {
+        if (kind == BetKind::Insurance) {
+            add("insure " + std::to_string(seat));
+            return next(insurance[seat], 0.0);
         }
-        add("bet " + std::to_string(game_.CurrentSeat));
-        const double amount = next(bets[game_.CurrentSeat], 0.0);
-        seat.Credits -= amount;
-        seat.Bet = amount;
+        add("bet " + std::to_string(seat));
+        return next(bets[seat], 0.0);
     }
 
-    void ShowDecisionWindow() override {
-        add("decide " + std::to_string(game_.CurrentSeat));
-        const int slot = CurrentHandSlot(game_);
-        switch (next(answers[game_.CurrentSeat], Answer::Stand)) {
-        case Answer::Stand:
-            game_.Decision = DecisionStand;
-            game_.Hands[slot].Finished = true;
-            break;
-        case Answer::Hit:
-            game_.Decision = DecisionTakeCard;
-            break;
-        case Answer::Double:
-            game_.Decision = DecisionTakeCard;
-            game_.Hands[slot].DoubleRequested = true;
-            break;
-        case Answer::Split:
-            SplitHand(game_);
-            break;
-        case Answer::Surrender:
-            game_.Decision = DecisionSurrender;
-            game_.Hands[game_.CurrentSeat].Finished = true;
-            break;
-        }
+    Decision AskDecision(int seat, int hand, const DecisionOffer& offered) override {
+        add("decide " + std::to_string(seat));
+        lastHand = hand;
+        lastOffer = offered;
+        return next(answers[seat], Answer::Stand);
     }
+    // What the last decision was asked for.
+    int lastHand = 0;
+    DecisionOffer lastOffer;
 
-    void DrawDealer(int pose) override { add("dealer " + std::to_string(pose)); }
+    void DrawDealer(DealerPose pose) override {
+        add("dealer " + std::to_string(static_cast<int>(pose)));
+    }
     void SetFace(int seat, int frame) override {
         add("face " + std::to_string(seat) + " " + std::to_string(frame));
     }
@@ -97,7 +80,12 @@ public:
     void PlayWinSound() override { add("sound win"); }
     void PlayLoseSound() override { add("sound lose"); }
     void PlayBlackjackSound() override { add("sound blackjack"); }
-    void PlayShuffleSound() override { add("sound shuffle"); }
+    bool PlayShuffleSound() override {
+        if (shuffleSounds) {
+            add("sound shuffle");
+        }
+        return shuffleSounds;
+    }
     void SetCaption(std::string_view text) override {
         caption = std::string(text);
         add("caption " + caption);

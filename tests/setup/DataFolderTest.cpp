@@ -17,19 +17,19 @@ class DataFolderTest : public ::testing::Test {
 protected:
     DataFolderTest() {
         std::filesystem::create_directories(dir / "prog");
-        game.Settings.ProgramDir = dir / "prog/";
+        settings.ProgramDir = dir / "prog/";
     }
     std::string fallback() const { return dir / "data/ORVANEL/DMOOR/"; }
 
     TempFolder dir;
     ScopedEnv home{"HOME", dir / "home"};
     ScopedEnv data{"XDG_DATA_HOME", dir / "data"};
-    Game game;
+    TableSettings settings;
 };
 
 TEST_F(DataFolderTest, PlentyOfSpaceKeepsCardsInTheProgramFolder) {
-    EXPECT_FALSE(ChooseDataDir(game, 10001));
-    EXPECT_EQ(game.Settings.DataDir, dir / "prog/");
+    EXPECT_FALSE(ChooseDataDir(settings, 10001));
+    EXPECT_EQ(settings.DataDir, dir / "prog/");
     EXPECT_FALSE(std::filesystem::exists(dir / "data")) << "no folder is created";
 }
 
@@ -37,30 +37,30 @@ TEST_F(DataFolderTest, AFullMediumUsesTheFallbackFolderCreatedOnce) {
     for (const int64_t freeBytes : {int64_t{10000}, int64_t{0}, int64_t{-1}}) {
         SCOPED_TRACE(freeBytes);
         std::filesystem::remove_all(dir / "data");
-        EXPECT_TRUE(ChooseDataDir(game, freeBytes)) << "created now: copy the shipped cards";
-        EXPECT_EQ(game.Settings.DataDir, fallback());
+        EXPECT_TRUE(ChooseDataDir(settings, freeBytes)) << "created now: copy the shipped cards";
+        EXPECT_EQ(settings.DataDir, fallback());
         EXPECT_TRUE(std::filesystem::is_directory(fallback()));
-        EXPECT_FALSE(ChooseDataDir(game, freeBytes)) << "already there: copy nothing";
-        EXPECT_EQ(game.Settings.DataDir, fallback());
+        EXPECT_FALSE(ChooseDataDir(settings, freeBytes)) << "already there: copy nothing";
+        EXPECT_EQ(settings.DataDir, fallback());
     }
 }
 
 TEST_F(DataFolderTest, AProgramFolderThatCannotBeWrittenCountsAsFull) {
-    EXPECT_FALSE(ChooseDataDir(game));
-    EXPECT_EQ(game.Settings.DataDir, dir / "prog/");
+    EXPECT_FALSE(ChooseDataDir(settings));
+    EXPECT_EQ(settings.DataDir, dir / "prog/");
 
-    game.Settings.ProgramDir = dir / "no such folder/";
-    EXPECT_TRUE(ChooseDataDir(game));
-    EXPECT_EQ(game.Settings.DataDir, fallback());
+    settings.ProgramDir = dir / "no such folder/";
+    EXPECT_TRUE(ChooseDataDir(settings));
+    EXPECT_EQ(settings.DataDir, fallback());
 
     if (testing::RunningAsRoot()) {
         GTEST_SKIP() << "root writes into read-only folders";
     }
     std::filesystem::remove_all(dir / "data");
-    game.Settings.ProgramDir = dir / "prog/";
+    settings.ProgramDir = dir / "prog/";
     ::chmod((dir / "prog").c_str(), 0555);
-    EXPECT_TRUE(ChooseDataDir(game));
-    EXPECT_EQ(game.Settings.DataDir, fallback());
+    EXPECT_TRUE(ChooseDataDir(settings));
+    EXPECT_EQ(settings.DataDir, fallback());
 }
 
 } // namespace

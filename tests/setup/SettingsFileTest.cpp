@@ -1,5 +1,6 @@
 #include "setup/SettingsFile.h"
-#include "setup/Characters.h"
+#include "engine/Characters.h"
+#include "engine/Money.h"
 #include "setup/DataFolder.h"
 #include "setup/SoundDefaults.h"
 #include "tests/platform/TempFolder.h"
@@ -22,6 +23,11 @@ using testing::ScopedEnv;
 using testing::TempFolder;
 using testing::WriteFile;
 
+// A table and the settings record the application keeps beside it.
+struct Game : dealmoor::Game {
+    TableSettings Settings;
+};
+
 class SettingsFileTest : public ::testing::Test {
 protected:
     SettingsFileTest() {
@@ -35,22 +41,19 @@ protected:
     void startUp(Game& game) const {
         game.Settings.ProgramDir = dir / "prog/";
         game.Settings.WindowsDir = dir / "config/";
-        ReadHouseRules(game, path());
+        const ProfileFile file(path());
+        ReadHouseRules(game.HouseRules, file);
         InitCharacters(game);
         ResetGameState(game);
         SetDefaultSoundFiles(game.Settings);
-        ChooseDataDir(game, 1'000'000);
-        ReadGameSettings(game, path());
-        ReadPlayers(game, path());
+        ChooseDataDir(game.Settings, 1'000'000);
+        ReadGameSettings(game, game.Settings, file);
+        ReadPlayers(game, file);
     }
 
     std::string path() const { return dir / "config/DMOOR.INI"; }
 
-    void writeAll(const Game& game) const {
-        ASSERT_TRUE(WriteGameSettings(game, path()).ok);
-        ASSERT_TRUE(WriteHouseRules(game, path()).ok);
-        ASSERT_TRUE(WritePlayers(game, path()).ok);
-    }
+    void writeAll(const Game& game) const { ASSERT_TRUE(WriteSettings(game, game.Settings, path()).ok); }
 
     // Section names in file order, each with its key names in file order.
     std::vector<std::pair<std::string, std::vector<std::string>>> layout() const {
@@ -78,7 +81,7 @@ TEST_F(SettingsFileTest, FirstRunWithoutAFileGivesTheStartingTable) {
 
     EXPECT_EQ(game.HouseRules, HouseRules{});
     EXPECT_FALSE(game.HouseRules.FaceUp);
-    EXPECT_EQ(game.Speed, 1);
+    EXPECT_EQ(game.Speed, Speed::Fast);
     EXPECT_EQ(game.SeatCount, 6);
     EXPECT_EQ(game.TotalHands, 0);
     EXPECT_TRUE(game.Settings.Hints);
@@ -144,7 +147,7 @@ TEST_F(SettingsFileTest, FirstRunWithoutAFileGivesTheStartingTable) {
 TEST_F(SettingsFileTest, EverythingWrittenReadsBackTheSame) {
     Game game;
     startUp(game);
-    game.Speed = 3;
+    game.Speed = Speed::Slow;
     game.SeatCount = 3; // all six seats are still written and read
     TableSettings& t = game.Settings;
     t.Hints = false;
@@ -199,7 +202,7 @@ TEST_F(SettingsFileTest, EverythingWrittenReadsBackTheSame) {
 
     Game back;
     startUp(back);
-    EXPECT_EQ(back.Speed, 3);
+    EXPECT_EQ(back.Speed, Speed::Slow);
     EXPECT_EQ(back.SeatCount, 3);
     EXPECT_EQ(back.TotalHands, 0);
     const TableSettings& b = back.Settings;
@@ -236,7 +239,7 @@ TEST_F(SettingsFileTest, ReadingASeatClearsItsStakes) {
     game.Seats[2].SplitBet = 10;
     game.Seats[2].InsuranceBet = 5;
     game.Seats[2].HasSplit = true;
-    ReadPlayers(game, path());
+    ReadPlayers(game, ProfileFile(path()));
     EXPECT_EQ(game.Seats[2].Bet, 0.0);
     EXPECT_EQ(game.Seats[2].SplitBet, 0.0);
     EXPECT_EQ(game.Seats[2].InsuranceBet, 0.0);
@@ -260,17 +263,17 @@ TEST_F(SettingsFileTest, MissingPlayerKeysTakeTheirDefaultsFromTheRightCharacter
 
 TEST_F(SettingsFileTest, GameSettingsStayWithoutAFileAndKeysFallBackToDefaults) {
     Game game;
-    game.Speed = 2;
+    game.Speed = Speed::Medium;
     game.SeatCount = 4;
-    ReadGameSettings(game, path());
-    EXPECT_EQ(game.Speed, 2);
+    ReadGameSettings(game, game.Settings, ProfileFile(path()));
+    EXPECT_EQ(game.Speed, Speed::Medium);
     EXPECT_EQ(game.SeatCount, 4);
 
     WriteFile(path(), "[GameSettings]\nSpeed=abc\nHints=0\n");
     game.Settings.ProgramDir = "/opt/dealmoor/";
     game.Settings.DataDir = "/chosen/";
-    ReadGameSettings(game, path());
-    EXPECT_EQ(game.Speed, 1);
+    ReadGameSettings(game, game.Settings, ProfileFile(path()));
+    EXPECT_EQ(game.Speed, Speed::Fast);
     EXPECT_EQ(game.SeatCount, 6);
     EXPECT_FALSE(game.Settings.Hints);
     EXPECT_EQ(game.Settings.ShuffleSoundFile, "/opt/dealmoor/dmoor4.wav");
@@ -321,7 +324,7 @@ TEST_F(SettingsFileTest, ValuesOutsideTheTableAreClampedToTheNearestValidOne) {
         startUp(game);
         EXPECT_EQ(game.HouseRules.Cards, c.cards);
         EXPECT_EQ(game.SeatCount, c.players);
-        EXPECT_EQ(game.Speed, c.speed);
+        EXPECT_EQ(game.Speed, static_cast<Speed>(c.speed));
         EXPECT_EQ(game.Seats[2].Number, c.number);
         EXPECT_EQ(game.Seats[2].About, CharacterAbout(c.number));
     }
@@ -428,25 +431,23 @@ TEST_F(SettingsFileTest, AFailedWriteReportsThePathAndLeavesTheOldFile) {
     WriteResult result;
     {
         const testing::FileSizeLimit limit(before.size() + 10);
-        result = WritePlayers(game, path());
+        result = WriteSettings(game, game.Settings, path());
     }
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Unable to write to " + path());
     EXPECT_EQ(ReadFile(path()), before);
 
     const std::string nowhere = dir / "missing/DMOOR.INI";
-    for (const WriteResult& r : {WriteGameSettings(game, nowhere), WriteHouseRules(game, nowhere),
-                                 WritePlayers(game, nowhere)}) {
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.message, "Unable to write to " + nowhere);
-    }
-    EXPECT_TRUE(WriteGameSettings(game, path()).message.empty());
+    const WriteResult missing = WriteSettings(game, game.Settings, nowhere);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message, "Unable to write to " + nowhere);
+    EXPECT_TRUE(WriteSettings(game, game.Settings, path()).message.empty());
 }
 
 TEST_F(SettingsFileTest, TheSettingsFileLivesInTheSettingsFolder) {
     Game game;
     game.Settings.WindowsDir = "/home/me/.config/dealmoor/";
-    EXPECT_EQ(SettingsPath(game), "/home/me/.config/dealmoor/DMOOR.INI");
+    EXPECT_EQ(SettingsPath(game.Settings), "/home/me/.config/dealmoor/DMOOR.INI");
 }
 
 TEST_F(SettingsFileTest, ADataFolderWithoutItsSlashGetsOneAndAnEmptyOneIsIgnored) {

@@ -249,7 +249,7 @@ TEST_F(CheckerDeal, CatchesADealPastTheFilledShoe) {
 }
 
 TEST_F(CheckerDeal, SurrenderGivesBackHalfTheStake) {
-    game.Decision = DecisionSurrender;
+    game.Decision = DecisionCode::Surrender;
     checker.decided(1);
     checker.tableText(TableText::Surrendered, false);
     game.Seats[1].Credits += 5;
@@ -288,7 +288,7 @@ TEST_F(CheckerDeal, CatchesInsuranceNotPaidAgainstABlackjack) {
 TEST_F(CheckerDeal, CountsASplitAndADoubleAsStakes) {
     // Split: the second stake leaves the credits.
     game.SplitRequested = true;
-    game.Decision = DecisionTakeCard;
+    game.Decision = DecisionCode::TakeCard;
     game.Seats[1].SplitBet = 10;
     game.Seats[1].Credits -= 10;
     checker.decided(1);

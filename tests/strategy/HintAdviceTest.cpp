@@ -1,7 +1,7 @@
 #include "StrategyTestSupport.h"
 
 #include "engine/Game.h"
-#include "strategy/ComputerPlayer.h"
+#include "engine/HandRules.h"
 #include "strategy/HintAdvice.h"
 
 #include <gtest/gtest.h>
@@ -53,16 +53,15 @@ void checkHints(const std::vector<HintCase>& cases) {
         Game game = tableFor(c.ranks, c.up, c.cards);
         c.arrange(game);
         const int slot = CurrentHandSlot(game);
-        const bool doubleEnabled = DoubleEnabled(game);
-        const bool splitEnabled = SplitEnabled(game);
-        const Advice advice = AdviseHand(game, slot, doubleEnabled, splitEnabled);
+        const DecisionOffer offer = OfferFor(game);
+        const Advice advice = AdviseHand(game, slot, offer);
         std::string label =
             "up " + std::to_string(c.up) + ", cards " + std::to_string(c.cards) + ", hand";
         for (int rank : c.ranks) {
             label += " " + std::to_string(rank);
         }
-        EXPECT_EQ(advice.action, c.action) << label;
-        EXPECT_EQ(BuildHint(game, slot, doubleEnabled, splitEnabled), hint(c.action, c.explanation))
+        EXPECT_EQ(HintActionWord(advice.action), c.action) << label;
+        EXPECT_EQ(BuildHint(game, slot, offer), hint(c.action, c.explanation))
             << label;
     }
 }
@@ -70,21 +69,21 @@ void checkHints(const std::vector<HintCase>& cases) {
 TEST(Hint, ListedCasesReadInFull) {
     // Hard 10 against a 10, six decks, doubling from 9: the floor is 11, so plain hard advice.
     Game ten = tableFor({4, 6}, 10, SixDecks);
-    EXPECT_EQ(BuildHint(ten, 1, DoubleEnabled(ten), SplitEnabled(ten)),
+    EXPECT_EQ(BuildHint(ten, 1, OfferFor(ten)),
               "Hint:  You should Hit.  Based on the current rule settings, you should hit on a "
               "hard total of 16 or less when the dealer's up card is 7 or more.");
 
     // Single deck, two sevens against a king: split is offered but not advised.
     Game sevens = tableFor({7, 7}, 13, SingleDeck);
-    ASSERT_TRUE(SplitEnabled(sevens));
-    EXPECT_EQ(BuildHint(sevens, 1, DoubleEnabled(sevens), SplitEnabled(sevens)),
+    ASSERT_TRUE(OfferFor(sevens).Split);
+    EXPECT_EQ(BuildHint(sevens, 1, OfferFor(sevens)),
               "Hint:  You should Stand.  Based on the current rule settings, you should stand "
               "when you have two Sevens against a dealer's 10 in a single-deck game.  You "
               "should only split Sevens when the dealer's up card is Seven or less.");
 
     // Two decks, (6,5) against an ace.
     Game elevenAce = tableFor({6, 5}, 1, TwoDecks);
-    EXPECT_EQ(BuildHint(elevenAce, 1, true, false),
+    EXPECT_EQ(BuildHint(elevenAce, 1, DecisionOffer{true, false, false}),
               "Hint:  You should Double.  Based on the current rule settings, you should "
               "double-down when you have (6,5) or (7,4) when the dealer's up card is an ace.");
 }
@@ -698,7 +697,7 @@ TEST(Hint, SecondHandAfterASplitIsNeverSplitAndDoublesOnlyWhenTheHouseAllows) {
 TEST(Hint, AdviceOnTheDealersUpCardNotTheHoleCard) {
     Game game = tableFor({10, 6}, 6);
     game.Hands[DealerSlot].Ranks[0] = 1; // a face-down ace
-    EXPECT_EQ(AdviseHand(game, 1, false, false).action, "Stand");
+    EXPECT_EQ(AdviseHand(game, 1, DecisionOffer{}).action, HintAction::Stand);
 }
 
 struct PlayCase {
@@ -707,48 +706,36 @@ struct PlayCase {
     int up;
     int cards;
     Arrange arrange;
-    uint8_t decision;
-    bool finished;
-    bool doubled;
-    bool split;
+    Decision decision;
 };
 
 TEST(DecideByHint, PlaysTheHandAsTheHintSays) {
     const std::vector<PlayCase> cases = {
-        {"hard 16 against a 10 hits", {10, 6}, 10, SixDecks, Nothing, 1, false, false, false},
-        {"hard 17 against a 10 stands", {10, 7}, 10, SixDecks, Nothing, 0, true, false, false},
-        {"11 against a 6 doubles", {5, 6}, 6, SixDecks, Nothing, 1, false, true, false},
-        {"eights split", {8, 8}, 6, SixDecks, Nothing, 1, false, false, true},
+        {"hard 16 against a 10 hits", {10, 6}, 10, SixDecks, Nothing, Decision::Hit},
+        {"hard 17 against a 10 stands", {10, 7}, 10, SixDecks, Nothing, Decision::Stand},
+        {"11 against a 6 doubles", {5, 6}, 6, SixDecks, Nothing, Decision::Double},
+        {"eights split", {8, 8}, 6, SixDecks, Nothing, Decision::Split},
         {"(4,4) advice to double a three-card hand hits",
          {4, 4, 2},
          5,
          SingleDeck,
          Nothing,
-         1,
-         false,
-         false,
-         false},
+         Decision::Hit},
         {"(4,4) advice to double outside the house's range hits",
          {4, 4},
          5,
          SingleDeck,
          Nothing,
-         1,
-         false,
-         false,
-         false},
-        {"seven cards stand", {2, 2, 2, 2, 2, 1, 1}, 10, SixDecks, Nothing, 0, true, false, false},
+         Decision::Hit},
+        {"seven cards stand", {2, 2, 2, 2, 2, 1, 1}, 10, SixDecks, Nothing, Decision::Stand},
     };
     for (const PlayCase& c : cases) {
         Game game = tableFor(c.ranks, c.up, c.cards);
         c.arrange(game);
         game.Seats[1].Human = true;
-        game.Decision = 7;
-        DecideByHint(game);
-        EXPECT_EQ(game.Decision, c.decision) << c.name;
-        EXPECT_EQ(game.Hands[1].Finished, c.finished) << c.name;
-        EXPECT_EQ(game.Hands[1].DoubleRequested, c.doubled) << c.name;
-        EXPECT_EQ(game.SplitRequested, c.split) << c.name;
+        const Decision decision = DecideByHint(game);
+        EXPECT_EQ(decision, c.decision) << c.name;
+        EXPECT_TRUE(IsOffered(OfferFor(game), decision)) << c.name;
     }
 }
 
@@ -756,18 +743,16 @@ TEST(DecideByHint, PlaysTheSecondHandAfterASplit) {
     Game game = tableFor({10, 8}, 6);
     game.Hands[1].Finished = true;
     putHand(game, SecondSlot, {10, 2, 3});
-    DecideByHint(game);
-    EXPECT_EQ(game.Decision, DecisionStand);
-    EXPECT_TRUE(game.Hands[SecondSlot].Finished);
+    EXPECT_EQ(DecideByHint(game), Decision::Stand);
 }
 
-TEST(SurrenderEnabled, WhileTheSeatHasNotSplit) {
+TEST(CanSurrender, WhileTheSeatHasNotSplit) {
     Game game = tableFor({10, 6, 2}, 10);
-    EXPECT_FALSE(SurrenderEnabled(game));
+    EXPECT_FALSE(CanSurrender(game));
     game.HouseRules.LateSurrender = true;
-    EXPECT_TRUE(SurrenderEnabled(game)) << "also after a third card";
+    EXPECT_TRUE(CanSurrender(game)) << "also after a third card";
     putHand(game, SecondSlot, {6});
-    EXPECT_FALSE(SurrenderEnabled(game));
+    EXPECT_FALSE(CanSurrender(game));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "StrategyTestSupport.h"
 
 #include "engine/Game.h"
-#include "strategy/ComputerPlayer.h"
+#include "engine/ComputerPlayer.h"
 #include "strategy/StrategyFile.h"
 
 #include <gtest/gtest.h>
@@ -290,9 +290,7 @@ TEST(LoadSeatCards, FindsTheSeatsFileWhateverTheCaseAndPlaysIt) {
     test::putHand(game, DealerSlot, {2, 6});
     game.CurrentSeat = 1;
     game.HouseRules.SplitAnyFaceCard = false;
-    DecideByCard(game);
-    EXPECT_EQ(game.Decision, DecisionTakeCard);
-    EXPECT_FALSE(game.Hands[1].Finished);
+    EXPECT_EQ(DecideByCard(game), Decision::Hit);
 }
 
 TEST(LoadSeatCards, UnreadableSeatFileLeavesTheSlotAsItWas) {
@@ -326,10 +324,7 @@ TEST(CopyShippedCards, CopiesEveryCardFileWhateverTheCase) {
     writeBytes(program.file("broken.stc"), card.substr(0, 10));
     writeBytes(program.file("readme.txt"), card);
 
-    Game game;
-    game.Settings.ProgramDir = program.dir();
-    game.Settings.DataDir = data.dir();
-    CopyShippedCards(game);
+    CopyShippedCards(program.dir(), data.dir());
 
     EXPECT_EQ(data.fileNames(), (std::vector<std::string>{"PRO.STC", "cplayer1.stc"}));
     EXPECT_EQ(readBytes(data.file("PRO.STC")), card);

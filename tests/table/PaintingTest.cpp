@@ -1,6 +1,7 @@
 // The number display and the bevelled frame, checked pixel by pixel against a
 // Digits sheet whose every glyph has its own colour.
 
+#include "table/MoneyText.h"
 #include "table/Painting.h"
 #include "DigitSheet.h"
 #include "TestSupport.h"
@@ -125,9 +126,11 @@ private slots:
         const int L = 40, T = 30, R = 100, B = 60;
         const int midX = 70, midY = 45;
 
-        for (int style : {BevelSunkenWide, BevelRaisedWide, BevelSunken, BevelRaised}) {
-            const int e = style == BevelSunkenWide || style == BevelRaisedWide ? 8 : 4;
-            const bool sunken = style == BevelSunkenWide || style == BevelSunken;
+        for (BevelStyle style : {BevelStyle::SunkenWide, BevelStyle::RaisedWide,
+                                 BevelStyle::Sunken, BevelStyle::Raised}) {
+            const int e =
+                style == BevelStyle::SunkenWide || style == BevelStyle::RaisedWide ? 8 : 4;
+            const bool sunken = style == BevelStyle::SunkenWide || style == BevelStyle::Sunken;
             const QRgb far = sunken ? light : dark;  // right and bottom
             const QRgb near = sunken ? dark : light; // left and top
             QImage image = canvas(160, 100);
@@ -135,7 +138,7 @@ private slots:
                 QPainter painter(&image);
                 DrawBevel(painter, L, T, R, B, style);
             }
-            const QByteArray name = QByteArray("style ") + QByteArray::number(style);
+            const QByteArray name = QByteArray("style ") + QByteArray::number(static_cast<int>(style));
             struct Probe {
                 int x, y;
                 QRgb colour;

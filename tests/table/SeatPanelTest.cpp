@@ -86,7 +86,7 @@ private slots:
         game->Seats[3].Bet = bet;
         game->Seats[3].SplitBet = splitBet;
         game->Hands[3].Total = firstTotal;
-        game->Hands[3].Outcome = outcome;
+        game->Hands[3].Outcome = static_cast<Outcome>(outcome);
         game->Hands[9].Total = secondTotal;
         game->Hands[9].Finished = secondFinished;
         QCOMPARE(SeatResultLine(*game, 3), expected);
@@ -94,7 +94,7 @@ private slots:
 
     void resultLineIsRedOnItsRow() {
         game->Seats[2].Bet = 0;
-        game->Hands[2].Outcome = OutcomeBusted;
+        game->Hands[2].Outcome = Outcome::Busted;
         QImage picture;
         DrawSeatPanel(picture, QSize(105, 56), *game, sheets, 2, PanelWhite, 700);
         QCOMPARE(picture.size(), QSize(105, 56));

@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 
 #include "engine/Game.h"
-#include "table/CharacterFrames.h"
+#include "engine/Characters.h"
 #include "table/TableCanvas.h"
 
 #include <QTemporaryDir>
@@ -43,8 +43,8 @@ QRgb FrameFill(int f) {
 
 // Writes a four-frame strip for character `number` with the given file name.
 void WriteStrip(const QString& dir, const QString& fileName, int number) {
-    const int width = CharacterFrames[number].FrameWidth;
-    const int height = 229 - CharacterFrames[number].FrameTop;
+    const int width = CharacterRecord(number).FrameWidth;
+    const int height = 229 - CharacterRecord(number).FrameTop;
     QImage strip(width * FacesPerStrip, height, QImage::Format_RGB32);
     for (int f = 1; f <= FacesPerStrip; ++f) {
         QPainter painter(&strip);
@@ -169,7 +169,7 @@ private slots:
     void dealerPoses() {
         QFETCH(int, pose);
         QFETCH(std::vector<Probe>, probes);
-        canvas->DrawDealer(pose);
+        canvas->DrawDealer(static_cast<DealerPose>(pose));
         for (const Probe& probe : probes) {
             QVERIFY2(dealerPixel(probe.viewPoint) == probe.expected,
                      qPrintable(QStringLiteral("pixel at view (%1, %2) is %3")
@@ -184,7 +184,7 @@ private slots:
         PutCard(dealer, 1, 1, false);  // hole card: the back
         PutCard(dealer, 1, 1, true);   // ace of clubs
         PutCard(dealer, 52, 13, true); // king of spades
-        canvas->DrawDealer(1);
+        canvas->DrawDealer(DealerPose::Rest);
         QCOMPARE(dealerPixel({50, 300}), SheetColour(CardBackColour));
         QCOMPARE(dealerPixel({90, 353}), SheetColour(CardBackColour));
         QCOMPARE(dealerPixel({91, 340}), Felt); // 4 pixels between the hole card and the row
@@ -202,7 +202,7 @@ private slots:
             PutCard(dealer, 2 + k, 2 + k, true);
         }
         dealer.CardCount = 99; // never read past the seventh entry
-        canvas->DrawDealer(1);
+        canvas->DrawDealer(DealerPose::Rest);
         QCOMPARE(dealerPixel({95 + 16 * 5 + 20, 340}), CardInside(7, 0)); // seventh card: an 8
         QCOMPARE(dealerPixel({95 + 16 * 5 + 42, 340}), Felt);
     }
@@ -222,7 +222,7 @@ private slots:
         canvas->LoadCharacterSheets(dir.path() + QLatin1Char('/'));
         canvas->SetFace(2, 0);
         QCOMPARE(canvas->selectedCharacter(), 3);
-        canvas->DrawDealer(1); // leaves felt in the shared buffer where the wall will be
+        canvas->DrawDealer(DealerPose::Rest); // leaves felt in the shared buffer where the wall will be
         canvas->SetFace(2, 3);
 
         // Character 3: 202 wide, 21 down, centred on x 125 -> x 24..225.
@@ -331,7 +331,7 @@ private slots:
         QFETCH(int, minHeight);
         QFETCH(int, maxHeight);
         QFETCH(int, inkTop);
-        canvas->DrawDealer(1);
+        canvas->DrawDealer(DealerPose::Rest);
         canvas->ShowBalloon(first.toStdString(), second.toStdString());
         const QPoint origin(canvas->DealerArea.left + 152, canvas->DealerArea.top + 39);
         const QImage& surface = canvas->surface();
@@ -353,7 +353,7 @@ private slots:
     }
 
     void emptyBalloonWritesNothing() {
-        canvas->DrawDealer(1);
+        canvas->DrawDealer(DealerPose::Rest);
         canvas->ShowBalloon("", "");
         const QPoint origin(canvas->DealerArea.left + 152, canvas->DealerArea.top + 39);
         QVERIFY(!FindInk(canvas->surface(), QRect(origin + QPoint(11, 11), QSize(75, 48)), IsDark)
@@ -394,7 +394,7 @@ private slots:
     }
 
     void shufflingBlacksOutTheLowerDealerView() {
-        canvas->DrawDealer(1);
+        canvas->DrawDealer(DealerPose::Rest);
         canvas->ShowShuffling();
         QCOMPARE(dealerPixel({0, 166}), Black);
         QCOMPARE(dealerPixel({248, 409}), Black);
@@ -414,7 +414,9 @@ private slots:
         canvas->LoadCharacterSheets(empty.path() + QLatin1Char('/'));
         canvas->SetFace(1, 0);
         canvas->PaintTable();
-        QCOMPARE(game->CurrentSeat, 1);
+        // The view shows seat 1 but the painter never writes the game.
+        QCOMPARE(canvas->shownSeat(), 1);
+        QCOMPARE(game->CurrentSeat, 0);
         QCOMPARE(dealerPixel({80, 200}), SheetColour(CardBackColour)); // dealer at rest
         QCOMPARE(seatPixel({100, 340}), SheetColour(PtableColour));
         // A sunken bevel: black just outside both views.
@@ -423,10 +425,10 @@ private slots:
     }
 
     void growingKeepsTheOldPictureAndFillsTheRest() {
-        canvas->DrawDealer(1);
+        canvas->DrawDealer(DealerPose::Rest);
         const QRgb background = canvas->palette().color(canvas->backgroundRole()).rgb();
         canvas->resize(1280, 900);
-        canvas->DrawDealer(1); // any drawing brings the surface to the widget's size
+        canvas->DrawDealer(DealerPose::Rest); // any drawing brings the surface to the widget's size
         QCOMPARE(canvas->surface().size(), QSize(1280, 900));
         QCOMPARE(dealerPixel({100, 50}), SheetColour(DbodyColour));
         QCOMPARE(canvas->surface().pixel(1200, 850), background);

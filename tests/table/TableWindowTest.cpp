@@ -4,12 +4,15 @@
 
 #include "engine/Game.h"
 #include "setup/SettingsFile.h"
-#include "setup/TWagerFrm.h"
-#include "strategy/THitStandForm.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
-#include "table/TAnimate.h"
+#include "table/TableCanvas.h"
+#include "table/TablePresenter.h"
+#include "table/TableWindow.h"
+#include "table/windows/BetWindow.h"
+#include "table/windows/DecisionWindow.h"
 
+#include "StartedTable.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -20,8 +23,8 @@ using namespace dealmoor::testing;
 
 namespace {
 
-QString SettingsFileOf(const Game& game) {
-    return QString::fromStdString(SettingsPath(game));
+QString SettingsFileOf(const StartedTable& table) {
+    return QString::fromStdString(table.session->settingsPath());
 }
 
 void RemoveSettingsFile() {
@@ -31,10 +34,10 @@ void RemoveSettingsFile() {
 }
 
 // Every seat played by the house, as fast as the table goes.
-void SeatOnlyComputers(Game& game, TAnimate& table) {
+void SeatOnlyComputers(StartedTable& table) {
     for (int seat = 1; seat <= MaxSeats; ++seat)
-        game.Seats[seat].Human = false;
-    table.SetSpeed(0);
+        table.game().Seats[seat].Human = false;
+    table.window.setSpeed(Speed::VeryFast);
 }
 
 // Runs `act` once, from inside the deal, the first time a deal is found running.
@@ -72,23 +75,21 @@ private slots:
     }
 
     void closingIsRefusedWhileADealRuns() {
-        Game game;
-        TAnimate table(game);
-        table.show();
-        game.DealInProgress = true;
-        QVERIFY(!table.close());
-        QVERIFY(table.isVisible());
-        QVERIFY(!QFile::exists(SettingsFileOf(game)));
-        game.DealInProgress = false;
-        QVERIFY(table.close());
+        StartedTable table;
+        table.window.show();
+        table.game().DealInProgress = true;
+        QVERIFY(!table.window.close());
+        QVERIFY(table.window.isVisible());
+        QVERIFY(!QFile::exists(SettingsFileOf(table)));
+        table.game().DealInProgress = false;
+        QVERIFY(table.window.close());
     }
 
     void closingWritesSettingsRulesAndPlayers() {
-        Game game;
-        TAnimate table(game);
-        table.showNormal();
-        QVERIFY(table.close());
-        QFile file(SettingsFileOf(game));
+        StartedTable table;
+        table.window.showNormal();
+        QVERIFY(table.window.close());
+        QFile file(SettingsFileOf(table));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromLatin1(file.readAll());
         QVERIFY(text.contains("[GameSettings]"));
@@ -102,89 +103,91 @@ private slots:
     }
 
     void aFailedSaveIsReportedAndTheWindowStillCloses() {
-        Game game;
-        TAnimate table(game);
-        table.show();
-        const QString path = SettingsFileOf(game);
+        StartedTable table;
+        table.window.show();
+        const QString path = SettingsFileOf(table);
         QVERIFY(QDir().mkpath(path)); // a folder where the file should be
         QString shown;
         ModalPoller poller([&](QWidget* box) {
             shown = MessageBoxText(box);
             PressMessageBoxButton(box, QMessageBox::Ok);
         });
-        QVERIFY(table.close());
+        QVERIFY(table.window.close());
         QVERIFY(poller.acted());
         QCOMPARE(shown, "Unable to write to " + path);
-        QVERIFY(!table.isVisible());
+        QCOMPARE(QString::fromStdString(table.window.lastSaveError()), shown);
+        QVERIFY(!table.window.isVisible());
     }
 
     void autoDealStartsADealSoonAfterItIsSwitchedOn() {
-        Game game;
-        TAnimate table(game);
-        SeatOnlyComputers(game, table);
-        table.AutoDeal2->trigger();
-        QVERIFY(table.AutoDeal2->isChecked());
-        QCOMPARE(table.Button6->text(), "Auto &Deal Off");
-        QCOMPARE(table.AutoModeTimer->interval(), 200);
-        QVERIFY(table.AutoModeTimer->isActive());
+        StartedTable table;
+        Game& game = table.game();
+        SeatOnlyComputers(table);
+        QAction* autoDeal = table.action("AutoDeal2");
+        QTimer* autoTimer = table.timer("AutoModeTimer");
+        autoDeal->trigger();
+        QVERIFY(autoDeal->isChecked());
+        QCOMPARE(table.button("Button6")->text(), "Auto &Deal Off");
+        QCOMPARE(autoTimer->interval(), 200);
+        QVERIFY(autoTimer->isActive());
         QCOMPARE(game.TotalHands, 0);
 
         // Pressing Deal while the automatic deal runs makes it the last one.
-        DuringDeal stop(game, [&] { table.Button6->click(); });
+        DuringDeal stop(game, [&] { table.button("Button6")->click(); });
         QTRY_VERIFY_WITH_TIMEOUT(stop.done() && !game.DealInProgress, 60000);
         QCOMPARE(game.TotalHands, 1);
-        QCOMPARE(table.Button6->text(), "&Deal");
-        QVERIFY(!table.AutoDeal2->isChecked());
+        QCOMPARE(table.button("Button6")->text(), "&Deal");
+        QVERIFY(!autoDeal->isChecked());
         QCOMPARE(game.AutoDealsLeft, 0);
-        QVERIFY(!table.AutoModeTimer->isActive());
+        QVERIFY(!autoTimer->isActive());
     }
 
     void autoDealSwitchedOnDuringADealWaitsForItsEnd() {
-        Game game;
-        TAnimate table(game);
-        SeatOnlyComputers(game, table);
+        StartedTable table;
+        Game& game = table.game();
+        SeatOnlyComputers(table);
+        QTimer* autoTimer = table.timer("AutoModeTimer");
         bool armedAtOnce = true;
         DuringDeal switchOn(game, [&] {
-            table.AutoDeal2->trigger();
-            armedAtOnce = table.AutoModeTimer->isActive();
+            table.action("AutoDeal2")->trigger();
+            armedAtOnce = autoTimer->isActive();
         });
-        table.Button6->click(); // the whole deal runs inside the click
+        table.button("Button6")->click(); // the whole deal runs inside the click
         QVERIFY(switchOn.done());
         QVERIFY(!armedAtOnce);
         QCOMPARE(game.TotalHands, 1);
         // The deal armed the timer as it ended; switching off now deals no more.
-        QVERIFY(table.AutoModeTimer->isActive());
-        table.AutoDeal2->trigger();
-        QVERIFY(!table.AutoModeTimer->isActive());
+        QVERIFY(autoTimer->isActive());
+        table.action("AutoDeal2")->trigger();
+        QVERIFY(!autoTimer->isActive());
         QTest::qWait(400);
         QCOMPARE(game.TotalHands, 1);
     }
 
     void nobodyBettingStopsTheChain() {
-        Game game;
-        TAnimate table(game);
-        SeatOnlyComputers(game, table);
+        StartedTable table;
+        Game& game = table.game();
+        SeatOnlyComputers(table);
         for (int seat = 1; seat <= MaxSeats; ++seat)
             game.Seats[seat].Credits = 0; // nobody can cover the table minimum
-        table.AutoDeal2->trigger();
-        QTRY_VERIFY(table.windowTitle().contains("[Hand: 1]"));
+        table.action("AutoDeal2")->trigger();
+        QTRY_VERIFY(table.window.windowTitle().contains("[Hand: 1]"));
         QCOMPARE(game.TotalHands, 0); // the deal was taken back
-        QVERIFY(!table.AutoModeTimer->isActive());
-        QVERIFY(table.AutoDeal2->isChecked());
-        QCOMPARE(table.Button6->text(), "Auto &Deal Off");
+        QVERIFY(!table.timer("AutoModeTimer")->isActive());
+        QVERIFY(table.action("AutoDeal2")->isChecked());
+        QCOMPARE(table.button("Button6")->text(), "Auto &Deal Off");
     }
 
     void aHumanSeatBetsAndDecidesOverTheSeatView() {
-        Game game;
-        TAnimate table(game);
-        table.CreateDecisionWindow();
-        table.CreateBetWindow();
-        table.showNormal();
-        table.resize(1024, 768);
-        QTRY_COMPARE(table.size(), QSize(1024, 768));
+        StartedTable table;
+        Game& game = table.game();
+        table.window.createDealWindows();
+        table.window.showNormal();
+        table.window.resize(1024, 768);
+        QTRY_COMPARE(table.window.size(), QSize(1024, 768));
         game.SeatCount = 1;
         game.Seats[1].Human = true;
-        table.SetSpeed(0);
+        table.window.setSpeed(Speed::VeryFast);
         // The seat gets 10 and 6, the dealer a hidden 10 and a 7 showing: no
         // insurance, no blackjack, so the seat is asked and stands on 16.
         const int ranks[] = {10, 10, 6, 7};
@@ -192,53 +195,45 @@ private slots:
             game.Shoe.ShoeCards[2 + i] = Card{ranks[i], ranks[i]};
         game.Shoe.ShoePos = 1;
 
+        QTimer* thinking = table.timer("Thinking");
         bool thinkingWhileBetting = false;
         QRect betPlace;
-        WidgetPoller bet(FindVisible<TWagerFrm>, [&](QWidget* window) {
-            auto* wager = static_cast<TWagerFrm*>(window);
-            thinkingWhileBetting = table.Thinking->isActive();
-            betPlace = wager->geometry();
-            wager->BitBtn3->click(); // a chip of 5
-            wager->BitBtn6->click(); // OK
+        WidgetPoller bet(FindVisible<BetWindow>, [&](QWidget* window) {
+            thinkingWhileBetting = thinking->isActive();
+            betPlace = window->geometry();
+            window->findChild<QPushButton*>("BitBtn3")->click(); // a chip of 5
+            window->findChild<QPushButton*>("BitBtn6")->click(); // OK
         });
         WidgetPoller decide(
-            FindVisible<THitStandForm>,
-            [&](QWidget* window) { static_cast<THitStandForm*>(window)->BitBtn2->click(); }, 30000);
-        table.Button6->click();
+            FindVisible<DecisionWindow>,
+            [&](QWidget* window) { window->findChild<QPushButton*>("BitBtn2")->click(); }, 30000);
+        table.button("Button6")->click();
         QVERIFY(bet.acted());
         QVERIFY(decide.acted());
         QVERIFY(thinkingWhileBetting);
-        QVERIFY(!table.Thinking->isActive());
-        const Area seatArea = table.Canvas().SeatArea;
+        QVERIFY(!thinking->isActive());
+        const Area seatArea = table.window.canvas().SeatArea;
         QCOMPARE(betPlace.topLeft(), QPoint(seatArea.left + 1, seatArea.top + 194));
         QCOMPARE(game.Seats[1].Credits, 4995.0); // 16 loses to 17
+        QCOMPARE(game.Seats[1].LastBet, 5.0);
         QVERIFY(!game.DealInProgress);
-        table.close();
+        table.window.close();
     }
 
     void thinkingTicksAlternateTheWaitingSeatsFaces() {
-        // Records the faces the table draws.
-        class FaceRecorder : public TAnimate {
-        public:
-            using TAnimate::TAnimate;
-            void SetFace(int seat, int frame) override {
-                TAnimate::SetFace(seat, frame);
-                faces.append({seat, frame});
-            }
-            QList<QPair<int, int>> faces;
-        };
-        Game game;
-        FaceRecorder table(game);
-        QCOMPARE(table.Thinking->interval(), 2000);
+        StartedTable table;
+        Game& game = table.game();
+        QTimer* thinking = table.timer("Thinking");
+        QCOMPARE(thinking->interval(), 2000);
         game.Seats[2].Number = 6;
         game.CurrentSeat = 2;
         game.ThinkingFrame = true;
-        table.faces.clear();
-        table.ThinkingTimer();
-        table.ThinkingTimer();
-        table.ThinkingTimer();
-        const QList<QPair<int, int>> expected{{2, 1}, {2, 2}, {2, 1}};
-        QCOMPARE(table.faces, expected);
+        // Each tick turns the frame over; a quick timer shows several ticks.
+        thinking->setInterval(5);
+        thinking->start();
+        QTRY_VERIFY(!game.ThinkingFrame);
+        QTRY_VERIFY(game.ThinkingFrame);
+        thinking->stop();
     }
 
     void speedButtonCycles_data() {
@@ -255,62 +250,58 @@ private slots:
         QFETCH(int, from);
         QFETCH(QString, caption);
         QFETCH(int, speed);
-        Game game;
-        TAnimate table(game);
-        table.SpeedItems[from]->trigger();
-        QCOMPARE(int(game.Speed), from);
-        table.Button3->click();
-        QCOMPARE(table.Button3->text(), caption);
-        QCOMPARE(int(game.Speed), speed);
+        StartedTable table;
+        const char* const items[] = {"VeryFast1", "Fast1", "Medium1", "Slow1"};
+        table.action(items[from])->trigger();
+        QCOMPARE(int(table.game().Speed), from);
+        table.button("Button3")->click();
+        QCOMPARE(table.button("Button3")->text(), caption);
+        QCOMPARE(int(table.game().Speed), speed);
         for (int s = 0; s < 4; ++s)
-            QCOMPARE(table.SpeedItems[s]->isChecked(), s == speed);
+            QCOMPARE(table.action(items[s])->isChecked(), s == speed);
     }
 
     void speedStartsFromTheSettings() {
-        Game game;
         {
-            TAnimate first(game);
-            first.SpeedItems[3]->trigger();
-            first.show();
-            QVERIFY(first.close());
+            StartedTable first;
+            first.action("Slow1")->trigger();
+            first.window.show();
+            QVERIFY(first.window.close());
         }
-        Game again;
-        TAnimate table(again);
-        QCOMPARE(int(again.Speed), 3);
-        QCOMPARE(table.Button3->text(), "&Speed: Slow");
-        QVERIFY(table.SpeedItems[3]->isChecked());
+        StartedTable table;
+        QCOMPARE(table.game().Speed, Speed::Slow);
+        QCOMPARE(table.button("Button3")->text(), "&Speed: Slow");
+        QVERIFY(table.action("Slow1")->isChecked());
     }
 
     void pauseReturnsOnTimeAndKeepsTheWindowAlive() {
-        Game game;
-        TAnimate table(game);
-        table.SetSpeed(2); // Medium: nominal seconds
+        StartedTable table;
+        table.window.setSpeed(Speed::Medium); // nominal seconds
         bool fired = false;
         QTimer::singleShot(20, [&] { fired = true; });
         QElapsedTimer clock;
         clock.start();
-        table.Pause(0.1);
+        table.window.presenter().Pause(0.1);
         QVERIFY(clock.elapsed() >= 100);
         QVERIFY(fired);
     }
 
     void pauseReadsTheSpeedOnceAtItsStart() {
-        Game game;
-        TAnimate table(game);
-        table.SetSpeed(0); // Very Fast: a quarter
-        QTimer::singleShot(10, [&] { table.SetSpeed(3); });
+        StartedTable table;
+        table.window.setSpeed(Speed::VeryFast); // a quarter
+        QTimer::singleShot(10, [&] { table.window.setSpeed(Speed::Slow); });
         QElapsedTimer clock;
         clock.start();
-        table.Pause(0.4);
+        table.window.presenter().Pause(0.4);
         QVERIFY(clock.elapsed() >= 100);
-        QCOMPARE(int(game.Speed), 3);
+        QCOMPARE(table.game().Speed, Speed::Slow);
     }
 
     void seatPanelClickShowsNameAndMoney() {
-        Game game;
-        TAnimate table(game);
-        table.showNormal();
-        table.resize(1024, 768);
+        StartedTable table;
+        Game& game = table.game();
+        table.window.showNormal();
+        table.window.resize(1024, 768);
         game.Seats[2].Name = "Sid Serious";
         game.Seats[2].Credits = 4200;
         game.Seats[2].Borrowed = 5000;
@@ -319,31 +310,31 @@ private slots:
             shown = MessageBoxText(box);
             PressMessageBoxButton(box, QMessageBox::Ok);
         });
-        QTest::mouseClick(table.Panels[2], Qt::LeftButton);
+        QTest::mouseClick(table.window.findChild<SeatPanelView*>("Panel2"), Qt::LeftButton);
         QVERIFY(poller.acted());
         QCOMPARE(shown, "Name:  Sid Serious\r\n\r\nCredits:  $4,200.00\r\n\r\n"
                         "Borrowed: $5,000.00\r\n\r\nWinnings: ($800.00)\r\n");
-        table.close();
+        table.window.close();
     }
 
     void seatMessageIsCutAt255Characters() {
-        Game game;
-        TAnimate table(game);
-        game.Seats[1].Name = std::string(300, 'x'); // longer than any stored name
+        StartedTable table;
+        table.game().Seats[1].Name = std::string(300, 'x'); // longer than any stored name
+        table.window.showNormal();
         QString shown;
         ModalPoller poller([&](QWidget* box) {
             shown = MessageBoxText(box);
             PressMessageBoxButton(box, QMessageBox::Ok);
         });
-        table.Image1Click(1);
+        QTest::mouseClick(table.window.findChild<SeatPanelView*>("Panel1"), Qt::LeftButton);
         QVERIFY(poller.acted());
         QCOMPARE(shown.size(), 255);
+        table.window.close();
     }
 
     void cardCountHelpOpensTheCountingTopicAndKeepsTheFigures() {
-        Game game;
-        TAnimate table(game);
-        table.show();
+        StartedTable table;
+        table.window.show();
         QString first;
         QString second;
         ModalPoller help([&](QWidget* box) {
@@ -358,15 +349,15 @@ private slots:
                 second = MessageBoxText(box);
                 PressMessageBoxButton(box, QMessageBox::Ok);
             });
-        table.CardCount1->trigger();
+        table.action("CardCount1")->trigger();
         QVERIFY(help.acted());
         QVERIFY(ok.acted());
         QVERIFY(first.startsWith("At the completion of the last hand"));
         QCOMPARE(second, first);
-        QVERIFY(table.Help().isVisible());
-        QCOMPARE(table.Help().source().fileName(), "41004.html");
-        QVERIFY(table.close());
-        QVERIFY(!table.Help().isVisible());
+        QVERIFY(table.window.help().isVisible());
+        QCOMPARE(table.window.help().source().fileName(), "41004.html");
+        QVERIFY(table.window.close());
+        QVERIFY(!table.window.help().isVisible());
     }
 
     void helpOpensPagesInOneWindowAndNamesAMissingOne() {
@@ -386,32 +377,30 @@ private slots:
     }
 
     void helpButtonOpensTheTableTopic() {
-        Game game;
-        TAnimate table(game);
-        table.show();
-        table.BitBtn1->click();
-        QCOMPARE(table.Help().source().fileName(), "41005.html");
-        QVERIFY(table.close());
+        StartedTable table;
+        table.window.show();
+        table.button("BitBtn1")->click();
+        QCOMPARE(table.window.help().source().fileName(), "41005.html");
+        QVERIFY(table.window.close());
     }
 
     void menusCarryTheirCaptionsAndChecks() {
-        Game game;
-        TAnimate table(game);
-        QCOMPARE(table.windowTitle(), "Dealmoor (32-bit)");
-        QCOMPARE(table.objectName(), "Animate");
-        QVERIFY(table.SoundOn1->isChecked());
-        QVERIFY(table.On1->isChecked());
-        QVERIFY(!table.New1->isEnabled());
-        QVERIFY(!table.ChangeSounds1->isEnabled());
-        QVERIFY(!table.StrategyCards1->isEnabled());
-        QVERIFY(!table.AutoDeal2->isChecked());
-        QCOMPARE(table.CardCount1->text(), "C&ard Count");
+        StartedTable table;
+        QCOMPARE(table.window.windowTitle(), "Dealmoor (32-bit)");
+        QCOMPARE(table.window.objectName(), "Animate");
+        QVERIFY(table.action("SoundOn1")->isChecked());
+        QVERIFY(table.action("On1")->isChecked());
+        QVERIFY(!table.action("New1")->isEnabled());
+        QVERIFY(!table.action("ChangeSounds1")->isEnabled());
+        QVERIFY(!table.action("StrategyCards1")->isEnabled());
+        QVERIFY(!table.action("AutoDeal2")->isChecked());
+        QCOMPARE(table.action("CardCount1")->text(), "C&ard Count");
         // A sound switch follows its menu item.
-        table.WinSound1->trigger();
-        QVERIFY(!game.Settings.WinSoundOn);
-        QVERIFY(!table.WinSound1->isChecked());
-        table.On1->trigger();
-        QVERIFY(!game.Settings.Hints);
+        table.action("WinSound1")->trigger();
+        QVERIFY(!table.settings().WinSoundOn);
+        QVERIFY(!table.action("WinSound1")->isChecked());
+        table.action("On1")->trigger();
+        QVERIFY(!table.settings().Hints);
     }
 
     void resizingAppliesTheLayout_data() {
@@ -424,38 +413,41 @@ private slots:
 
     void resizingAppliesTheLayout() {
         QFETCH(QSize, size);
-        Game game;
-        TAnimate table(game);
-        table.showNormal();
-        table.resize(size);
-        QTRY_COMPARE(table.size(), size);
+        StartedTable table;
+        table.window.showNormal();
+        table.window.resize(size);
+        QTRY_COMPARE(table.window.size(), size);
         // The layout reads the outer size, frame included.
-        const QSize outer = table.frameGeometry().size();
+        const QSize outer = table.window.frameGeometry().size();
         const LayoutResult expected = ComputeLayout(outer.width(), outer.height());
-        QCOMPARE(table.Button6->geometry(), expected.Button6);
-        QCOMPARE(table.Button4->isVisible(), expected.extraButtonsVisible);
+        QCOMPARE(table.button("Button6")->geometry(), expected.Button6);
+        QCOMPARE(table.button("Button4")->isVisible(), expected.extraButtonsVisible);
         if (expected.extraButtonsVisible)
-            QCOMPARE(table.Button2->geometry(), expected.Button2);
-        for (int seat = 1; seat <= MaxSeats; ++seat)
-            QCOMPARE(table.Panels[seat]->geometry(), expected.Panels[seat]);
-        QCOMPARE(table.Canvas().SeatArea.left, expected.SeatArea.left);
-        QCOMPARE(table.Canvas().DealerArea.top, expected.DealerArea.top);
-        table.close();
+            QCOMPARE(table.button("Button2")->geometry(), expected.Button2);
+        for (int seat = 1; seat <= MaxSeats; ++seat) {
+            const auto* panel =
+                table.window.findChild<SeatPanelView*>(QStringLiteral("Panel%1").arg(seat));
+            QCOMPARE(panel->geometry(), expected.Panels[seat]);
+        }
+        QCOMPARE(table.window.canvas().SeatArea.left, expected.SeatArea.left);
+        QCOMPARE(table.window.canvas().DealerArea.top, expected.DealerArea.top);
+        table.window.close();
     }
 
     void onlySeatsInPlayShowTheirPictures() {
-        Game game;
         {
-            TAnimate first(game);
-            game.SeatCount = 3;
-            first.show();
-            QVERIFY(first.close());
+            StartedTable first;
+            first.game().SeatCount = 3;
+            first.window.show();
+            QVERIFY(first.window.close());
         }
-        Game again;
-        TAnimate table(again);
-        QCOMPARE(int(again.SeatCount), 3);
-        for (int seat = 1; seat <= MaxSeats; ++seat)
-            QCOMPARE(table.Panels[seat]->pictureVisible, seat <= 3);
+        StartedTable table;
+        QCOMPARE(int(table.game().SeatCount), 3);
+        for (int seat = 1; seat <= MaxSeats; ++seat) {
+            const auto* panel =
+                table.window.findChild<SeatPanelView*>(QStringLiteral("Panel%1").arg(seat));
+            QCOMPARE(panel->pictureVisible, seat <= 3);
+        }
     }
 };
 

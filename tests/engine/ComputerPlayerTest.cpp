@@ -1,7 +1,7 @@
 #include "StrategyTestSupport.h"
 
 #include "engine/Game.h"
-#include "strategy/ComputerPlayer.h"
+#include "engine/ComputerPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,8 @@ using test::putHand;
 using test::tableFor;
 
 constexpr int SecondSlot = 1 + SecondHandOffset;
+// A code no deciding side ever records.
+constexpr auto NoAnswer = static_cast<DecisionCode>(7);
 
 // Row of a hard total on the card (hard 20 is row 19 ... hard 4 row 35).
 int hardRow(int total) {
@@ -55,21 +57,21 @@ void expectOutcome(const Game& game, int slot, Expect expected, const std::strin
     const Hand& hand = game.Hands[slot];
     switch (expected) {
     case Expect::Hit:
-        EXPECT_EQ(game.Decision, DecisionTakeCard) << name;
+        EXPECT_EQ(game.Decision, DecisionCode::TakeCard) << name;
         EXPECT_FALSE(hand.Finished || hand.DoubleRequested || game.SplitRequested) << name;
         break;
     case Expect::Stand:
-        EXPECT_EQ(game.Decision, DecisionStand) << name;
+        EXPECT_EQ(game.Decision, DecisionCode::Stand) << name;
         EXPECT_TRUE(hand.Finished) << name;
         EXPECT_FALSE(hand.DoubleRequested || game.SplitRequested) << name;
         break;
     case Expect::Double:
-        EXPECT_EQ(game.Decision, DecisionTakeCard) << name;
+        EXPECT_EQ(game.Decision, DecisionCode::TakeCard) << name;
         EXPECT_TRUE(hand.DoubleRequested) << name;
         EXPECT_FALSE(hand.Finished || game.SplitRequested) << name;
         break;
     case Expect::Split:
-        EXPECT_EQ(game.Decision, DecisionTakeCard) << name;
+        EXPECT_EQ(game.Decision, DecisionCode::TakeCard) << name;
         EXPECT_TRUE(game.SplitRequested) << name;
         EXPECT_EQ(game.Hands[SecondSlot].CardCount, 1) << name;
         break;
@@ -193,7 +195,7 @@ TEST(ComputerDecision, PlaysTheSeatsCard) {
     for (const DecisionCase& c : cases) {
         Game game = tableFor(c.ranks, c.up);
         c.arrange(game);
-        game.Decision = 7; // neither answer, so a missing answer shows
+        game.Decision = NoAnswer; // neither answer, so a missing answer shows
         const int slot = CurrentHandSlot(game);
         ComputerDecision(game);
         expectOutcome(game, slot, c.expected, c.name);
@@ -203,13 +205,12 @@ TEST(ComputerDecision, PlaysTheSeatsCard) {
 TEST(ComputerDecision, LeavesAHumanSeatAloneButTheCardPlayerDoesNot) {
     Game game = tableFor({10, 6}, 10);
     game.Seats[1].Human = true;
-    game.Decision = 7;
+    game.Decision = NoAnswer;
     ComputerDecision(game);
-    EXPECT_EQ(game.Decision, 7);
+    EXPECT_EQ(game.Decision, NoAnswer);
     EXPECT_FALSE(game.Hands[1].Finished);
 
-    DecideByCard(game);
-    EXPECT_EQ(game.Decision, DecisionTakeCard); // hard 16 against a 10 hits
+    EXPECT_EQ(DecideByCard(game), Decision::Hit); // hard 16 against a 10 hits
 }
 
 TEST(SplitHand, GivesEachHandOneCardAndTakesTheSecondStake) {
@@ -236,7 +237,7 @@ TEST(SplitHand, GivesEachHandOneCardAndTakesTheSecondStake) {
     EXPECT_DOUBLE_EQ(seat.SplitBet, 10);
     EXPECT_EQ(game.SplitHands, 2);
     EXPECT_TRUE(game.SplitRequested);
-    EXPECT_EQ(game.Decision, DecisionTakeCard);
+    EXPECT_EQ(game.Decision, DecisionCode::TakeCard);
 }
 
 TEST(SplitHand, SplitAcesKeepASoftEleven) {

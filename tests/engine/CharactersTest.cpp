@@ -1,4 +1,4 @@
-#include "setup/Characters.h"
+#include "engine/Characters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "setup/HouseRules.h"
+#include "engine/HouseRules.h"
 
 namespace dealmoor {
 

@@ -1,7 +1,9 @@
-#include "setup/TBorrowC.h"
+#include "table/windows/BorrowWindow.h"
 
+#include "engine/Betting.h"
 #include "engine/Game.h"
 #include "table/ModalOverlay.h"
+#include "table/MoneyText.h"
 #include "table/Painting.h"
 #include "table/SpriteSheets.h"
 
@@ -15,7 +17,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include <cmath>
+#include <utility>
 
 namespace dealmoor {
 
@@ -25,7 +27,6 @@ constexpr int BorrowWidth = 582;
 constexpr int BorrowHeight = 300;
 
 struct Amount {
-    QPushButton* TBorrowC::*button;
     const char* name;
     double value;
     const char* caption; // shown only when the picture is missing
@@ -33,9 +34,8 @@ struct Amount {
 
 // In tag order.
 const Amount Amounts[] = {
-    {&TBorrowC::BitBtn1, "BitBtn1", 1000.0, "1000"}, {&TBorrowC::BitBtn2, "BitBtn2", 100.0, "100"},
-    {&TBorrowC::BitBtn3, "BitBtn3", 10.0, "10"},     {&TBorrowC::BitBtn4, "BitBtn4", 1.0, "1"},
-    {&TBorrowC::BitBtn5, "BitBtn5", 0.10, "0.10"},   {&TBorrowC::BitBtn6, "BitBtn6", 0.01, "0.01"},
+    {"BitBtn1", 1000.0, "1000"}, {"BitBtn2", 100.0, "100"}, {"BitBtn3", 10.0, "10"},
+    {"BitBtn4", 1.0, "1"},       {"BitBtn5", 0.10, "0.10"}, {"BitBtn6", 0.01, "0.01"},
 };
 constexpr int AmountCount = static_cast<int>(std::size(Amounts));
 
@@ -75,16 +75,6 @@ const QString HelpMessage =
     QStringLiteral("\n\n") +
     QStringLiteral("To switch between \"borrow\" and \"pay back\" select the mode.");
 
-// Money kept in whole cents: a cent borrowed a hundred times is exactly a credit,
-// and paying back the whole debt leaves exactly nothing.
-double roundToCents(double amount) {
-    return std::round(amount * 100.0) / 100.0;
-}
-
-long long cents(double amount) {
-    return std::llround(amount * 100.0);
-}
-
 QFont labelFont() {
     QFont font(QApplication::font().family());
     font.setPointSize(LabelPointSize);
@@ -93,8 +83,10 @@ QFont labelFont() {
 
 } // namespace
 
-TBorrowC::TBorrowC(Game& game, const SpriteSheets& sheets, QWidget* parent)
-    : QDialog(parent), game_(game), sheets_(sheets) {
+BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string programDir,
+                           int seat, QWidget* parent)
+    : QDialog(parent), game_(game), sheets_(sheets), programDir_(std::move(programDir)),
+      seat_(seat) {
     setObjectName(QStringLiteral("Borrow"));
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
     setFixedSize(BorrowWidth, BorrowHeight);
@@ -109,80 +101,70 @@ TBorrowC::TBorrowC(Game& game, const SpriteSheets& sheets, QWidget* parent)
         button->setProperty("tag", tag);
         button->setAutoDefault(false);
         button->setGeometry(QRect(QPoint(AmountLeft + AmountStep * tag, AmountTop), AmountSize));
-        connect(button, &QPushButton::clicked, this, [this, tag] { AmountClick(tag); });
-        this->*Amounts[tag].button = button;
+        connect(button, &QPushButton::clicked, this, [this, tag] { onAmountClicked(tag); });
+        amounts_[tag] = button;
     }
 
     auto* mode = new QLabel(QStringLiteral("Mode:"), this);
     mode->setGeometry(20, 164, 50, 24);
-    RadioButton1 = new QRadioButton(QStringLiteral("Borrow Credits"), this);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton1->setGeometry(76, 164, 200, 24);
-    RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setGeometry(76, 192, 200, 24);
+    borrowMode_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    borrowMode_->setObjectName(QStringLiteral("RadioButton1"));
+    borrowMode_->setGeometry(76, 164, 200, 24);
+    borrowMode_->setChecked(true);
+    auto* payBackMode = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    payBackMode->setObjectName(QStringLiteral("RadioButton2"));
+    payBackMode->setGeometry(76, 192, 200, 24);
 
-    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(376, 250, 92, 33);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    BitBtn7 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
-                              QStringLiteral("&Help"), this);
-    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
-    BitBtn7->setAutoDefault(false);
-    BitBtn7->setGeometry(476, 250, 92, 33);
-    connect(BitBtn7, &QPushButton::clicked, this, &TBorrowC::BitBtn7Click);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setGeometry(376, 250, 92, 33);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
+                                 QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("BitBtn7"));
+    help->setAutoDefault(false);
+    help->setGeometry(476, 250, 92, 33);
+    connect(help, &QPushButton::clicked, this, &BorrowWindow::onHelpClicked);
 
     SetHelpContext(this, HelpBorrowing);
     loadPictures();
 }
 
-int TBorrowC::runModal() {
-    return exec();
+const Seat& BorrowWindow::seat() const {
+    return game_.Seats[seat_];
 }
 
-Seat& TBorrowC::seat() {
-    return game_.Seats[game_.CurrentSeat];
-}
-
-void TBorrowC::AmountClick(int tag) {
+void BorrowWindow::onAmountClicked(int tag) {
     if (tag < 0 || tag >= AmountCount)
         return;
-    if (RadioButton1->isChecked())
-        borrow(Amounts[tag].value);
-    else
+    if (borrowMode_->isChecked()) {
+        Borrow(game_, seat_, Amounts[tag].value);
+        update();
+    } else {
         payBack(Amounts[tag].value);
+    }
 }
 
-void TBorrowC::borrow(double amount) {
-    Seat& s = seat();
-    s.Credits = roundToCents(s.Credits + amount);
-    s.Borrowed = roundToCents(s.Borrowed + amount);
-    update();
-}
-
-void TBorrowC::payBack(double amount) {
-    Seat& s = seat();
-    if (cents(s.Credits) < cents(amount)) {
+void BorrowWindow::payBack(double amount) {
+    switch (PayBack(game_, seat_, amount)) {
+    case PayBackVerdict::Paid:
+        update();
+        return;
+    case PayBackVerdict::NotEnoughCredits:
         ShowInformation(this, notEnoughCreditsMessage(amount));
         return;
-    }
-    if (cents(s.Borrowed) < cents(amount)) {
+    case PayBackVerdict::BeyondDebt:
         ShowInformation(this, BeyondDebtMessage);
         return;
     }
-    s.Credits = roundToCents(s.Credits - amount);
-    s.Borrowed = roundToCents(s.Borrowed - amount);
-    update();
 }
 
-void TBorrowC::BitBtn7Click() {
+void BorrowWindow::onHelpClicked() {
     ShowInformation(this, HelpMessage);
 }
 
-void TBorrowC::paintEvent(QPaintEvent* event) {
+void BorrowWindow::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     const int clientWidth = width();
@@ -200,21 +182,21 @@ void TBorrowC::paintEvent(QPaintEvent* event) {
                FigureTop, true, BorrowedRow);
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
+void BorrowWindow::keyPressEvent(QKeyEvent* event) {
     if (RequestHelpOnF1(this, event, helpRequested))
         return;
     QDialog::keyPressEvent(event);
 }
 
-void TBorrowC::showEvent(QShowEvent* event) {
+void BorrowWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TBorrowC::loadPictures() {
+void BorrowWindow::loadPictures() {
     for (int tag = 0; tag < AmountCount; ++tag) {
-        SetButtonPicture(this->*Amounts[tag].button, game_.Settings.ProgramDir, BorrowPictures[tag],
+        SetButtonPicture(amounts_[tag], programDir_, BorrowPictures[tag],
                          QString::fromLatin1(Amounts[tag].caption));
     }
 }

@@ -5,7 +5,7 @@
 #include "DigitSheet.h"
 #include "TestSupport.h"
 #include "engine/Game.h"
-#include "setup/TBorrowC.h"
+#include "table/windows/BorrowWindow.h"
 #include "table/SpriteSheets.h"
 
 #include <QPushButton>
@@ -28,7 +28,7 @@ struct Click {
 struct Borrowing {
     Game game;
     SpriteSheets sheets;
-    std::unique_ptr<TBorrowC> window;
+    std::unique_ptr<BorrowWindow> window;
     std::vector<int> helpTopics;
 
     Borrowing(double credits, double borrowed) {
@@ -37,25 +37,28 @@ struct Borrowing {
         game.Seats[Seat1].Credits = credits;
         game.Seats[Seat1].Borrowed = borrowed;
         sheets.Digits = CodedDigits();
-        window = std::make_unique<TBorrowC>(game, sheets);
+        window = std::make_unique<BorrowWindow>(game, sheets, std::string(), Seat1);
         window->helpRequested = [this](int topic) { helpTopics.push_back(topic); };
         window->show();
     }
     ~Borrowing() { window->close(); }
 
     Seat& seat() { return game.Seats[Seat1]; }
+    template <typename T> T* control(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
 
     // Clicks as told; returns the texts of the message boxes the clicks brought up.
     QStringList click(const std::vector<Click>& clicks) {
         QStringList messages;
         for (const Click& c : clicks) {
-            (c.payBack ? window->RadioButton2 : window->RadioButton1)->click();
+            (c.payBack ? control<QRadioButton>("RadioButton2") : control<QRadioButton>("RadioButton1"))->click();
             ModalPoller poller([&](QWidget* box) {
                 messages << MessageBoxText(box);
                 PressMessageBoxButton(box, QMessageBox::Ok);
             });
-            QPushButton* amounts[] = {window->BitBtn1, window->BitBtn2, window->BitBtn3,
-                                      window->BitBtn4, window->BitBtn5, window->BitBtn6};
+            QPushButton* amounts[] = {control<QPushButton>("BitBtn1"), control<QPushButton>("BitBtn2"), control<QPushButton>("BitBtn3"),
+                                      control<QPushButton>("BitBtn4"), control<QPushButton>("BitBtn5"), control<QPushButton>("BitBtn6")};
             amounts[c.tag]->click();
         }
         return messages;
@@ -64,7 +67,7 @@ struct Borrowing {
 
 } // namespace
 
-class BorrowTest : public QObject {
+class BorrowWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,12 +78,12 @@ private slots:
         QCOMPARE(borrowing.window->windowTitle(),
                  QStringLiteral("Use this form to borrow or pay back credits"));
         QCOMPARE(borrowing.window->size(), QSize(582, 300));
-        QVERIFY(borrowing.window->RadioButton1->isChecked());
-        QVERIFY(!borrowing.window->RadioButton2->isChecked());
-        QVERIFY(borrowing.window->OKBtn->isDefault());
-        const QPushButton* amounts[] = {borrowing.window->BitBtn1, borrowing.window->BitBtn2,
-                                        borrowing.window->BitBtn3, borrowing.window->BitBtn4,
-                                        borrowing.window->BitBtn5, borrowing.window->BitBtn6};
+        QVERIFY(borrowing.control<QRadioButton>("RadioButton1")->isChecked());
+        QVERIFY(!borrowing.control<QRadioButton>("RadioButton2")->isChecked());
+        QVERIFY(borrowing.control<QPushButton>("OKBtn")->isDefault());
+        const QPushButton* amounts[] = {borrowing.control<QPushButton>("BitBtn1"), borrowing.control<QPushButton>("BitBtn2"),
+                                        borrowing.control<QPushButton>("BitBtn3"), borrowing.control<QPushButton>("BitBtn4"),
+                                        borrowing.control<QPushButton>("BitBtn5"), borrowing.control<QPushButton>("BitBtn6")};
         for (int tag = 0; tag < 6; ++tag)
             QCOMPARE(amounts[tag]->property("tag").toInt(), tag);
     }
@@ -161,19 +164,19 @@ private slots:
             text = MessageBoxText(box);
             PressMessageBoxButton(box, QMessageBox::Ok);
         });
-        borrowing.window->BitBtn7->click();
+        borrowing.control<QPushButton>("BitBtn7")->click();
         QCOMPARE(text, QStringLiteral("Use this screen to borrow credits or pay back credits that "
                                       "you borrowed previously.  Click on the button representing "
                                       "the amount to borrow (or pay back).\n\nTo switch between "
                                       "\"borrow\" and \"pay back\" select the mode."));
-        QTest::keyClick(borrowing.window->BitBtn3, Qt::Key_F1);
+        QTest::keyClick(borrowing.control<QPushButton>("BitBtn3"), Qt::Key_F1);
         QCOMPARE(borrowing.helpTopics, std::vector<int>{HelpBorrowing});
     }
 
     void okKeepsTheChanges() {
         Borrowing borrowing(5000, 5000);
         borrowing.click({{false, 2}});
-        borrowing.window->OKBtn->click();
+        borrowing.control<QPushButton>("OKBtn")->click();
         QVERIFY(!borrowing.window->isVisible());
         QCOMPARE(borrowing.seat().Credits, 5010.0);
         QCOMPARE(borrowing.seat().Borrowed, 5010.0);
@@ -204,5 +207,5 @@ private slots:
     }
 };
 
-DEALMOOR_QTEST_MAIN(BorrowTest)
-#include "BorrowTest.moc"
+DEALMOOR_QTEST_MAIN(BorrowWindowTest)
+#include "BorrowWindowTest.moc"

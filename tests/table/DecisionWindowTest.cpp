@@ -1,12 +1,14 @@
-// The decision window: which choices it offers, what each button writes into
-// the game, the hint tooltip, the hand's cards across the top and the keyboard.
+// The decision window: which choices it offers, which answer each button
+// gives (and that it never writes the game), the hint tooltip, the hand's cards
+// across the top and the keyboard.
 
 #include "SyntheticSheets.h"
 #include "TestSupport.h"
 #include "engine/Game.h"
-#include "strategy/ComputerPlayer.h"
+#include "engine/HandRules.h"
+#include "setup/TableSettings.h"
 #include "strategy/HintAdvice.h"
-#include "strategy/THitStandForm.h"
+#include "table/windows/DecisionWindow.h"
 
 #include <QPushButton>
 
@@ -21,7 +23,7 @@ namespace {
 constexpr int Seat1 = 1;
 constexpr int FirstHand = Seat1;
 constexpr int SecondHand = Seat1 + SecondHandOffset;
-constexpr uint8_t Undecided = 42; // a Decision no button writes
+constexpr auto Undecided = static_cast<DecisionCode>(42); // a code no deciding side writes
 const Area SeatView{265, 5, 265 + 249, 5 + 410};
 
 struct DealtCard {
@@ -43,9 +45,10 @@ void deal(Hand& hand, const std::vector<DealtCard>& cards, bool shown = true) {
 // One human seat with a stake of 10 against a dealer showing a ten.
 struct DecisionTable {
     Game game;
+    TableSettings settings;
     SpriteSheets sheets = SyntheticSheets();
     QWidget host;
-    std::unique_ptr<THitStandForm> window;
+    std::unique_ptr<DecisionWindow> window;
     std::vector<int> helpTopics;
 
     explicit DecisionTable(const std::vector<DealtCard>& first) {
@@ -60,7 +63,7 @@ struct DecisionTable {
         game.Decision = Undecided;
         host.resize(800, 600);
         host.show();
-        window = std::make_unique<THitStandForm>(game, sheets, &host);
+        window = std::make_unique<DecisionWindow>(game, sheets, settings, &host);
         window->helpRequested = [this](int topic) { helpTopics.push_back(topic); };
         window->placeOver(SeatView);
     }
@@ -71,15 +74,23 @@ struct DecisionTable {
         deal(game.Hands[FirstHand], first);
         deal(game.Hands[SecondHand], second);
     }
+    // Shows the window for the hand being decided, with the choices the engine offers.
+    void open() {
+        window->prepare(CurrentHandSlot(game), OfferFor(game));
+        window->show();
+    }
+    QPushButton* button(const char* name) const {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
     std::vector<QPushButton*> buttons() const {
-        return {window->BitBtn1, window->BitBtn2, window->BitBtn3,
-                window->BitBtn4, window->BitBtn5, window->BitBtn6};
+        return {button("BitBtn1"), button("BitBtn2"), button("BitBtn3"),
+                button("BitBtn4"), button("BitBtn5"), button("BitBtn6")};
     }
 };
 
 } // namespace
 
-class HitStandTest : public QObject {
+class DecisionWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -87,7 +98,7 @@ private slots:
 
     void buttonsStandInThreeRowsOverTheSeatView() {
         DecisionTable table({{5}, {6}});
-        table.window->show();
+        table.open();
         QCOMPARE(table.window->geometry(), QRect(266, 223, 249, 189));
         const std::vector<std::pair<QString, QRect>> expected = {
             {QStringLiteral("&Hit"), QRect(5, 68, 116, 36)},
@@ -101,8 +112,8 @@ private slots:
             QCOMPARE(buttons[i]->text(), expected[i].first);
             QCOMPARE(buttons[i]->geometry(), expected[i].second);
         }
-        QVERIFY(table.window->BitBtn2->isDefault());
-        QCOMPARE(table.window->focusWidget(), table.window->BitBtn2);
+        QVERIFY(table.button("BitBtn2")->isDefault());
+        QCOMPARE(table.window->focusWidget(), table.button("BitBtn2"));
     }
 
     void choicesFollowTheRules() {
@@ -138,109 +149,91 @@ private slots:
             if (!c.second.empty())
                 table.split(c.first, c.second);
             table.game.Hands[FirstHand].Finished = c.firstFinished;
-            table.window->show();
-            QVERIFY2(table.window->BitBtn1->isEnabled(), c.name);
-            QVERIFY2(table.window->BitBtn2->isEnabled(), c.name);
-            QVERIFY2(table.window->BitBtn3->isEnabled() == c.doubleDown, c.name);
-            QVERIFY2(table.window->BitBtn4->isEnabled() == c.split, c.name);
-            QVERIFY2(table.window->BitBtn5->isEnabled() == c.surrender, c.name);
-            QVERIFY2(table.window->BitBtn6->isEnabled(), c.name);
-            table.window->BitBtn1->click();
+            table.open();
+            QVERIFY2(table.button("BitBtn1")->isEnabled(), c.name);
+            QVERIFY2(table.button("BitBtn2")->isEnabled(), c.name);
+            QVERIFY2(table.button("BitBtn3")->isEnabled() == c.doubleDown, c.name);
+            QVERIFY2(table.button("BitBtn4")->isEnabled() == c.split, c.name);
+            QVERIFY2(table.button("BitBtn5")->isEnabled() == c.surrender, c.name);
+            QVERIFY2(table.button("BitBtn6")->isEnabled(), c.name);
+            table.button("BitBtn1")->click();
         }
     }
 
-    void eachButtonWritesItsAnswer() {
+    void eachButtonAnswersAndLeavesTheGameAlone() {
         struct Case {
             const char* name;
             std::vector<DealtCard> first;
             int button; // 0 Hit .. 4 Surrender
-            uint8_t decision;
-            bool finished, doubleRequested;
+            Decision answer;
         };
         const std::vector<Case> cases = {
-            {"hit", {{8}, {8, 2}}, 0, DecisionTakeCard, false, false},
-            {"stand", {{8}, {8, 2}}, 1, DecisionStand, true, false},
-            {"double down", {{5}, {6}}, 2, DecisionTakeCard, false, true},
-            {"surrender", {{8}, {8, 2}}, 4, DecisionSurrender, true, false},
+            {"hit", {{8}, {8, 2}}, 0, Decision::Hit},
+            {"stand", {{8}, {8, 2}}, 1, Decision::Stand},
+            {"double down", {{5}, {6}}, 2, Decision::Double},
+            {"split pair", {{8}, {8, 2}}, 3, Decision::Split},
+            {"surrender", {{8}, {8, 2}}, 4, Decision::Surrender},
         };
         for (const Case& c : cases) {
             DecisionTable table(c.first);
             table.game.HouseRules.LateSurrender = true;
-            table.window->show();
+            table.open();
             QPushButton* button = table.buttons()[c.button];
             QVERIFY2(button->isEnabled(), c.name);
             button->click();
             QVERIFY2(!table.window->isVisible(), c.name);
-            QVERIFY2(table.game.Decision == c.decision, c.name);
+            QVERIFY2(table.window->answer() == c.answer, c.name);
+            // The engine applies the answer; the window writes nothing.
             const Hand& hand = table.game.Hands[FirstHand];
-            QVERIFY2(hand.Finished == c.finished, c.name);
-            QVERIFY2(hand.DoubleRequested == c.doubleRequested, c.name);
+            QVERIFY2(table.game.Decision == Undecided, c.name);
+            QVERIFY2(!hand.Finished && !hand.DoubleRequested, c.name);
             QVERIFY2(table.game.Seats[Seat1].Credits == 1000, c.name);
-            QVERIFY2(!table.game.SplitRequested, c.name);
+            QVERIFY2(!table.game.SplitRequested && hand.CardCount == 2, c.name);
         }
     }
 
-    void splitPairMakesTwoHands() {
-        DecisionTable table({{8}, {8, 2}});
-        table.window->show();
-        table.window->BitBtn4->click();
-        QVERIFY(!table.window->isVisible());
-        const Seat& seat = table.game.Seats[Seat1];
-        QCOMPARE(int(table.game.Decision), int(DecisionTakeCard));
-        QVERIFY(table.game.SplitRequested);
-        QCOMPARE(int(table.game.SplitHands), 1);
-        QVERIFY(seat.HasSplit);
-        QCOMPARE(seat.Credits, 990.0);
-        QCOMPARE(seat.SplitBet, 10.0);
-        QCOMPARE(table.game.Hands[FirstHand].CardCount, 1);
-        QCOMPARE(table.game.Hands[SecondHand].CardCount, 1);
-        QCOMPARE(table.game.Hands[SecondHand].CardIds[0], 8 + 26);
-    }
-
-    void standOnTheSecondHandFinishesIt() {
+    void theSecondHandIsShownAndAnswered() {
         DecisionTable table({{8}, {10}});
         table.split({{8}, {10}}, {{8, 1}, {3}});
         table.game.Hands[FirstHand].Finished = true;
-        table.window->show();
-        table.window->BitBtn2->click();
-        QCOMPARE(int(table.game.Decision), int(DecisionStand));
-        QVERIFY(table.game.Hands[SecondHand].Finished);
-        QVERIFY(!table.game.Hands[SecondHand].DoubleRequested);
+        table.game.HouseRules.DoubleAfterSplit = true;
+        table.open();
+        QVERIFY2(table.button("BitBtn3")->isEnabled(), "11 on the second hand doubles");
+        table.button("BitBtn2")->click();
+        QVERIFY(table.window->answer() == Decision::Stand);
     }
 
     void helpDecidesNothingAndStaysOpen() {
         DecisionTable table({{8}, {8, 2}});
-        table.window->show();
-        table.window->BitBtn6->click();
+        table.open();
+        table.button("BitBtn6")->click();
         QVERIFY(table.window->isVisible());
-        QCOMPARE(int(table.game.Decision), int(DecisionStand));
-        QVERIFY(!table.game.Hands[FirstHand].Finished);
         QCOMPARE(table.helpTopics, std::vector<int>{HelpDecision});
-        QTest::keyClick(table.window->BitBtn1, Qt::Key_F1);
+        QTest::keyClick(table.button("BitBtn1"), Qt::Key_F1);
         QCOMPARE(table.helpTopics, (std::vector<int>{HelpDecision, HelpDecision}));
         // The last button pressed decides.
-        table.window->BitBtn1->click();
-        QCOMPARE(int(table.game.Decision), int(DecisionTakeCard));
+        table.button("BitBtn1")->click();
+        QVERIFY(table.window->answer() == Decision::Hit);
     }
 
     void hintIsTheTooltipOfTheWindowAndEveryButton() {
         DecisionTable table({{8}, {8, 2}});
-        table.game.Settings.Hints = false;
-        table.window->show();
+        table.settings.Hints = false;
+        table.open();
         QVERIFY(table.window->toolTip().isEmpty());
         for (QPushButton* button : table.buttons())
             QVERIFY(button->toolTip().isEmpty());
-        table.window->BitBtn1->click();
+        table.button("BitBtn1")->click();
 
         // Switched on, it shows at the next decision.
-        table.game.Settings.Hints = true;
-        table.window->show();
-        const QString hint = QString::fromStdString(BuildHint(table.game, FirstHand, false, true));
+        table.settings.Hints = true;
+        table.open();
+        const QString hint = QString::fromStdString(BuildHint(table.game, FirstHand, OfferFor(table.game)));
         QVERIFY(hint.startsWith(QStringLiteral("Hint:  You should Split.")));
         QCOMPARE(table.window->toolTip(), hint);
         for (QPushButton* button : table.buttons())
             QCOMPARE(button->toolTip(), hint);
-        table.window->BitBtn1->click();
+        table.button("BitBtn1")->click();
     }
 
     void cardsOfTheHandShowFaceUpAcrossTheTop() {
@@ -249,9 +242,9 @@ private slots:
         for (int k = 0; k < 7; ++k)
             cards.push_back({k == 6 ? 13 : k + 1, k == 6 ? 3 : k % 4}); // the last: king of spades
         DecisionTable table({});
-        table.game.Settings.Hints = false;
+        table.settings.Hints = false;
         deal(table.game.Hands[FirstHand], cards, false);
-        table.window->show();
+        table.open();
         const QImage image = table.window->grab().toImage();
         // Where each card can be seen: five side by side, then 16 pixels apart.
         const int lefts[] = {2, 45, 88, 131, 174, 190, 206};
@@ -266,40 +259,38 @@ private slots:
         }
         QVERIFY(image.pixel(2, 7) != CardRim(0, 0));
         QVERIFY(image.pixel(2, 62) != CardRim(0, 0));
-        table.window->BitBtn2->click();
+        table.button("BitBtn2")->click();
     }
 
     void mnemonicsChooseFromTheKeyboard() {
         DecisionTable table({{8}, {8, 2}});
         table.host.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&table.host));
-        table.window->show();
+        table.open();
         QTest::keyClick(table.window->focusWidget(), Qt::Key_P, Qt::AltModifier);
         // A mnemonic presses its button the way a click does, a moment later.
         QTRY_VERIFY(!table.window->isVisible());
-        QVERIFY(table.game.SplitRequested);
+        QVERIFY(table.window->answer() == Decision::Split);
     }
 
     void enterStands() {
         DecisionTable table({{8}, {8, 2}});
-        table.window->show();
+        table.open();
         QTest::keyClick(table.window->focusWidget(), Qt::Key_Return);
         QVERIFY(!table.window->isVisible());
-        QCOMPARE(int(table.game.Decision), int(DecisionStand));
-        QVERIFY(table.game.Hands[FirstHand].Finished);
+        QVERIFY(table.window->answer() == Decision::Stand);
     }
 
     void runsModallyUntilAnswered() {
         DecisionTable table({{5}, {6}});
-        WidgetPoller poller(FindVisible<THitStandForm>,
-                            [&](QWidget*) { table.window->BitBtn3->click(); });
+        WidgetPoller poller(FindVisible<DecisionWindow>,
+                            [&](QWidget*) { table.button("BitBtn3")->click(); });
         QTimer::singleShot(DefaultModalTimeoutMs, table.window.get(),
                            [&] { table.window->done(QDialog::Rejected); });
-        QCOMPARE(table.window->runModal(), int(QDialog::Accepted));
+        QVERIFY(table.window->ask(FirstHand, OfferFor(table.game)) == Decision::Double);
         QVERIFY(poller.acted());
-        QVERIFY(table.game.Hands[FirstHand].DoubleRequested);
     }
 };
 
-DEALMOOR_QTEST_MAIN(HitStandTest)
-#include "HitStandTest.moc"
+DEALMOOR_QTEST_MAIN(DecisionWindowTest)
+#include "DecisionWindowTest.moc"

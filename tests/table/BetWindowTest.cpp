@@ -1,13 +1,15 @@
 // The bet window: what it offers on opening, what the chips take, what OK
-// accepts and refuses (with the exact messages), insurance, borrowing on the
-// way, and the pending amount's display.
+// answers and refuses (with the exact messages), insurance, borrowing on the
+// way, and the pending amount's display. The window only answers: the seat's
+// money moves when the engine places the answer.
 
 #include "DigitSheet.h"
 #include "TestSupport.h"
 #include "engine/Game.h"
-#include "setup/TBorrowC.h"
-#include "setup/TWagerFrm.h"
+#include "engine/Betting.h"
 #include "table/SpriteSheets.h"
+#include "table/windows/BetWindow.h"
+#include "table/windows/BorrowWindow.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,7 +30,8 @@ struct BetTable {
     Game game;
     SpriteSheets sheets;
     QWidget host;
-    std::unique_ptr<TWagerFrm> window;
+    std::unique_ptr<BetWindow> window;
+    BetKind kind = BetKind::Stake;
     std::vector<int> helpTopics;
 
     BetTable(double credits, double lastBet, double borrowed = 5000) {
@@ -39,26 +42,31 @@ struct BetTable {
         seat.Credits = credits;
         seat.Borrowed = borrowed;
         seat.LastBet = lastBet;
-        game.Settings.ProgramDir = (QCoreApplication::applicationDirPath() + "/").toStdString();
         sheets.Digits = CodedDigits();
         host.resize(800, 600);
         host.show();
-        window = std::make_unique<TWagerFrm>(game, sheets, &host);
+        window = std::make_unique<BetWindow>(game, sheets, std::string(), &host);
         window->helpRequested = [this](int topic) { helpTopics.push_back(topic); };
         window->placeOver(SeatView);
     }
     ~BetTable() { window.reset(); }
 
     Seat& seat() { return game.Seats[Seat1]; }
-    void open() { window->show(); }
+    void open() {
+        window->prepare(Seat1, kind);
+        window->show();
+    }
+    QPushButton* button(const char* name) const {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
 
     // Puts `amount` up with the fewest chips.
     void put(double amount) {
-        const std::pair<double, QPushButton*> chips[] = {{100, window->BitBtn1},
-                                                         {25, window->BitBtn2},
-                                                         {5, window->BitBtn3},
-                                                         {1, window->BitBtn4},
-                                                         {0.5, window->BitBtn5}};
+        const std::pair<double, QPushButton*> chips[] = {{100, button("BitBtn1")},
+                                                         {25, button("BitBtn2")},
+                                                         {5, button("BitBtn3")},
+                                                         {1, button("BitBtn4")},
+                                                         {0.5, button("BitBtn5")}};
         for (const auto& [value, button] : chips) {
             while (amount >= value) {
                 button->click();
@@ -74,28 +82,33 @@ struct BetTable {
             text = MessageBoxText(box);
             PressMessageBoxButton(box, QMessageBox::Ok);
         });
-        window->BitBtn6->click();
+        button("BitBtn6")->click();
         return text;
     }
 };
 
 // Answers the borrowing window the bet window opens: `act` clicks in it, then OK.
-std::unique_ptr<ModalPoller> answerBorrowing(std::function<void(TBorrowC&)> act, bool& answered) {
+std::unique_ptr<ModalPoller> answerBorrowing(std::function<void(BorrowWindow&)> act,
+                                             bool& answered) {
     return std::make_unique<ModalPoller>([act, &answered](QWidget* widget) {
-        auto* borrow = qobject_cast<TBorrowC*>(widget);
+        auto* borrow = qobject_cast<BorrowWindow*>(widget);
         if (!borrow) {
             widget->close();
             return;
         }
         act(*borrow);
         answered = true;
-        borrow->OKBtn->click();
+        borrow->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     });
+}
+
+void press(BorrowWindow& borrow, const char* name) {
+    borrow.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
 }
 
 } // namespace
 
-class WagerTest : public QObject {
+class BetWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -112,7 +125,7 @@ private slots:
             QCOMPARE(table.window->pending(), c.pending);
             QCOMPARE(table.window->available(), c.available);
             QCOMPARE(table.window->geometry(), QRect(266, 199, 249, 213));
-            QCOMPARE(table.window->focusWidget(), table.window->BitBtn6);
+            QCOMPARE(table.window->focusWidget(), table.button("BitBtn6"));
         }
     }
 
@@ -129,9 +142,9 @@ private slots:
                                                {5000, 25, 0, 125}}) {
             BetTable table(c.credits, c.lastBet);
             table.open();
-            QPushButton* chips[] = {table.window->BitBtn1, table.window->BitBtn2,
-                                    table.window->BitBtn3, table.window->BitBtn4,
-                                    table.window->BitBtn5};
+            QPushButton* chips[] = {table.button("BitBtn1"), table.button("BitBtn2"),
+                                    table.button("BitBtn3"), table.button("BitBtn4"),
+                                    table.button("BitBtn5")};
             chips[c.chip]->click();
             QCOMPARE(table.window->pending(), c.pending);
             QCOMPARE(table.seat().Credits, c.credits); // nothing leaves before OK
@@ -142,12 +155,12 @@ private slots:
         BetTable table(5000, 25);
         table.open();
         table.put(130);
-        table.window->Button1->click();
+        table.button("Button1")->click();
         QCOMPARE(table.window->pending(), 0.0);
         QCOMPARE(table.window->available(), 5000.0);
     }
 
-    void betsWithinTheLimitsAreTakenFromTheCredits() {
+    void betsWithinTheLimitsAreTheAnswer() {
         for (double amount : {5.0, 500.0, 27.5}) {
             BetTable table(5000, 0);
             table.open();
@@ -155,9 +168,11 @@ private slots:
             QCOMPARE(table.pressOk(), QString());
             QVERIFY(!table.window->isVisible());
             QCOMPARE(table.window->result(), int(QDialog::Accepted));
-            QCOMPARE(table.seat().Credits, 5000 - amount);
-            QCOMPARE(table.seat().Bet, amount);
-            QCOMPARE(table.seat().LastBet, amount);
+            QCOMPARE(table.window->answer(), amount);
+            // The window moves no money: the engine places the answer.
+            QCOMPARE(table.seat().Credits, 5000.0);
+            QCOMPARE(table.seat().Bet, 0.0);
+            QCOMPARE(table.seat().LastBet, 0.0);
         }
     }
 
@@ -165,7 +180,7 @@ private slots:
         for (double amount : {3.0, 4.5, 500.5, 600.0}) {
             BetTable table(5000, 25);
             table.open();
-            table.window->Button1->click();
+            table.button("Button1")->click();
             table.put(amount);
             QCOMPARE(table.pressOk(),
                      QStringLiteral("The table limits are $5.00 to $500.00.  Your bet must be "
@@ -182,14 +197,15 @@ private slots:
     void nothingPendingSitsTheSeatOut() {
         BetTable table(5000, 25);
         table.open();
-        table.window->Button1->click();
+        table.button("Button1")->click();
         QCOMPARE(table.pressOk(),
                  QStringLiteral("You didn't place a bet.  You will have to sit-out this hand."));
         QVERIFY(!table.window->isVisible());
-        QCOMPARE(table.seat().Bet, 0.0);
-        QCOMPARE(table.seat().LastBet, 0.0);
+        QCOMPARE(table.window->answer(), 0.0);
         QCOMPARE(table.seat().Credits, 5000.0);
-        // The next deal opens with nothing pending.
+        // Placed by the engine, sitting out offers nothing at the next deal.
+        PlaceBet(table.game, Seat1, table.window->answer());
+        QCOMPARE(table.seat().LastBet, 0.0);
         table.open();
         QCOMPARE(table.window->pending(), 0.0);
         table.pressOk();
@@ -212,7 +228,7 @@ private slots:
         for (const Case& c : cases) {
             BetTable table(4975, 25);
             table.game.HouseRules.InsuranceAnyAmount = c.anyAmount;
-            table.game.InsuranceOffer = true;
+            table.kind = BetKind::Insurance;
             table.seat().Bet = 25;
             table.open();
             QCOMPARE(table.window->pending(), 0.0); // never the last bet
@@ -221,9 +237,10 @@ private slots:
             QCOMPARE(table.pressOk(), c.message);
             const bool accepted = c.message.isEmpty();
             QCOMPARE(table.window->isVisible(), !accepted);
-            QCOMPARE(table.seat().InsuranceBet, accepted ? c.amount : 0.0);
-            QCOMPARE(table.seat().Credits, accepted ? 4975 - c.amount : 4975.0);
-            QCOMPARE(table.seat().Bet, 25.0);
+            if (accepted)
+                QCOMPARE(table.window->answer(), c.amount);
+            QCOMPARE(table.seat().InsuranceBet, 0.0);
+            QCOMPARE(table.seat().Credits, 4975.0);
             if (!accepted) {
                 QCOMPARE(table.window->pending(), 0.0);
                 table.pressOk();
@@ -234,15 +251,15 @@ private slots:
     void helpOpensTheTopicOfTheUse() {
         for (bool insurance : {false, true}) {
             BetTable table(5000, 25);
-            table.game.InsuranceOffer = insurance;
+            table.kind = insurance ? BetKind::Insurance : BetKind::Stake;
             table.seat().Bet = 25;
             table.open();
-            table.window->BitBtn7->click();
-            QTest::keyClick(table.window->Button1, Qt::Key_F1);
+            table.button("BitBtn7")->click();
+            QTest::keyClick(table.button("Button1"), Qt::Key_F1);
             const int topic = insurance ? HelpInsurance : HelpPlacingBet;
             QCOMPARE(table.helpTopics, (std::vector<int>{topic, topic}));
             QVERIFY(table.window->isVisible());
-            table.window->Button1->click();
+            table.button("Button1")->click();
             table.pressOk();
         }
     }
@@ -263,12 +280,12 @@ private slots:
         QCOMPARE(table.window->pending(), 125.0);
         bool answered = false;
         const auto poller = answerBorrowing(
-            [](TBorrowC& borrow) {
-                borrow.BitBtn1->click();
-                borrow.BitBtn1->click();
+            [](BorrowWindow& borrow) {
+                press(borrow, "BitBtn1");
+                press(borrow, "BitBtn1");
             },
             answered);
-        table.window->Button2->click();
+        table.button("Button2")->click();
         QVERIFY(answered);
         QCOMPARE(table.seat().Credits, 7000.0);
         QCOMPARE(table.seat().Borrowed, 7000.0);
@@ -276,7 +293,7 @@ private slots:
         QCOMPARE(table.window->available(), 6975.0);
         QVERIFY(table.window->isVisible());
         table.pressOk();
-        QCOMPARE(table.seat().Bet, 25.0);
+        QCOMPARE(table.window->answer(), 25.0);
     }
 
     void payingBackBelowTheLastBetLeavesNothingPending() {
@@ -284,19 +301,19 @@ private slots:
         table.open();
         bool answered = false;
         const auto poller = answerBorrowing(
-            [](TBorrowC& borrow) {
-                borrow.RadioButton2->click();
+            [](BorrowWindow& borrow) {
+                press(borrow, "RadioButton2");
                 for (int i = 0; i < 5; ++i)
-                    borrow.BitBtn1->click();
+                    press(borrow, "BitBtn1");
             },
             answered);
-        table.window->Button2->click();
+        table.button("Button2")->click();
         QVERIFY(answered);
         QCOMPARE(table.seat().Credits, 20.0);
         QCOMPARE(table.seat().Borrowed, 0.0);
         QCOMPARE(table.window->pending(), 0.0);
         QCOMPARE(table.window->available(), 20.0);
-        table.window->Button1->click();
+        table.button("Button1")->click();
         table.pressOk();
     }
 
@@ -322,22 +339,22 @@ private slots:
         QPushButton sibling(QStringLiteral("&Deal"), &table.host);
         sibling.show();
         bool siblingBlocked = false;
-        WidgetPoller poller(FindVisible<TWagerFrm>, [&](QWidget*) {
+        WidgetPoller poller(FindVisible<BetWindow>, [&](QWidget*) {
             siblingBlocked = !sibling.isEnabled();
-            table.window->BitBtn2->click();
-            table.window->BitBtn6->click();
+            table.button("BitBtn2")->click();
+            table.button("BitBtn6")->click();
         });
         // Never left hanging: unanswered, the window ends itself as refused.
         QTimer::singleShot(DefaultModalTimeoutMs, table.window.get(),
                            [&] { table.window->done(QDialog::Rejected); });
-        QCOMPARE(table.window->runModal(), int(QDialog::Accepted));
+        QCOMPARE(table.window->ask(Seat1, BetKind::Stake), 50.0);
+        QCOMPARE(table.window->result(), int(QDialog::Accepted));
         QVERIFY(poller.acted());
         QVERIFY(!table.window->isWindow());
         QVERIFY(siblingBlocked);
         QVERIFY(sibling.isEnabled());
-        QCOMPARE(table.seat().Bet, 50.0);
     }
 };
 
-DEALMOOR_QTEST_MAIN(WagerTest)
-#include "WagerTest.moc"
+DEALMOOR_QTEST_MAIN(BetWindowTest)
+#include "BetWindowTest.moc"

@@ -1,6 +1,4 @@
-#include "strategy/ComputerPlayer.h"
-
-#include "engine/Game.h"
+#include "engine/HandRules.h"
 
 namespace dealmoor {
 
@@ -32,41 +30,27 @@ bool totalWithinDoublingRange(const Game& game, const Hand& hand) {
            hand.Total <= game.HouseRules.DoubleMax;
 }
 
-// Rows of the card: pairs by the value of one card, then soft and hard totals.
-int pairRow(int rank) {
-    return 12 - CardValue(rank);
-}
-int softRow(int total) {
-    return 31 - total;
-}
-int hardRow(int total) {
-    return 39 - total;
+void hit(Game& game) {
+    game.Decision = DecisionCode::TakeCard;
 }
 
-// The card's code for a column and row; a hand off the card's edges plays as a
-// code outside the six actions, which stands.
-uint8_t cardCode(const StrategyCard& card, int column, int row) {
-    if (column < 1 || column > CardColumns || row < 1 || row > CardRows) {
-        return 0;
-    }
-    return card.cell(column, row);
-}
-
-} // namespace
-
-void ChooseHit(Game& game) {
-    game.Decision = DecisionTakeCard;
-}
-
-void ChooseStand(Game& game, int slot) {
-    game.Decision = DecisionStand;
+void stand(Game& game, int slot) {
+    game.Decision = DecisionCode::Stand;
     game.Hands[slot].Finished = true;
 }
 
-void ChooseDouble(Game& game, int slot) {
-    game.Decision = DecisionTakeCard;
+void doubleDown(Game& game, int slot) {
+    game.Decision = DecisionCode::TakeCard;
     game.Hands[slot].DoubleRequested = true;
 }
+
+// The deal returns half the stake and empties the hand.
+void surrender(Game& game) {
+    game.Decision = DecisionCode::Surrender;
+    firstHand(game).Finished = true;
+}
+
+} // namespace
 
 int CardValue(int rank) {
     if (rank == 1) {
@@ -107,13 +91,66 @@ bool CanDouble(const Game& game) {
     return afterSplit && totalWithinDoublingRange(game, secondHand(game));
 }
 
+bool CanSurrender(const Game& game) {
+    return game.HouseRules.LateSurrender && secondHand(game).CardCount == 0;
+}
+
+DecisionOffer OfferFor(const Game& game) {
+    if (!seatInPlay(game)) {
+        return {};
+    }
+    return {CanDouble(game), CanSplit(game), CanSurrender(game)};
+}
+
+bool IsOffered(const DecisionOffer& offer, Decision decision) {
+    switch (decision) {
+    case Decision::Hit:
+    case Decision::Stand:
+        return true;
+    case Decision::Double:
+        return offer.Double;
+    case Decision::Split:
+        return offer.Split;
+    case Decision::Surrender:
+        return offer.Surrender;
+    }
+    return false;
+}
+
+void ApplyDecision(Game& game, Decision decision) {
+    if (!seatInPlay(game)) {
+        return;
+    }
+    const int slot = CurrentHandSlot(game);
+    if (!IsOffered(OfferFor(game), decision)) {
+        decision = Decision::Stand;
+    }
+    switch (decision) {
+    case Decision::Hit:
+        hit(game);
+        break;
+    case Decision::Stand:
+        stand(game, slot);
+        break;
+    case Decision::Double:
+        doubleDown(game, slot);
+        break;
+    case Decision::Split:
+        SplitHand(game);
+        break;
+    case Decision::Surrender:
+        surrender(game);
+        break;
+    }
+}
+
 void SplitHand(Game& game) {
     Seat& seat = game.Seats[game.CurrentSeat];
     Hand& first = firstHand(game);
     Hand& second = secondHand(game);
 
     ++game.SplitHands;
-    game.Decision = DecisionTakeCard;
+    game.Decision = DecisionCode::TakeCard;
     game.SplitRequested = true;
 
     seat.HasSplit = true;
@@ -133,50 +170,6 @@ void SplitHand(Game& game) {
     second.Shown[0] = true;
     ComputeTotal(first);
     ComputeTotal(second);
-}
-
-void DecideByCard(Game& game) {
-    if (!seatInPlay(game)) {
-        return;
-    }
-    const bool canSplit = CanSplit(game);
-    const bool canDouble = CanDouble(game);
-    const int slot = CurrentHandSlot(game);
-    const Hand& hand = game.Hands[slot];
-
-    // Twenty-one always stands, and a hand has no room for an eighth card.
-    if (hand.Total == 21 || hand.CardCount >= MaxHandCards) {
-        ChooseStand(game, slot);
-        return;
-    }
-
-    const int column = DealerUpCardValue(game) - 1;
-    int row = hardRow(hand.Total);
-    if (canSplit) {
-        row = pairRow(firstHand(game).Ranks[0]);
-    } else if (hand.SoftAces > 0) {
-        row = softRow(hand.Total);
-    }
-
-    const uint8_t code = cardCode(game.StrategyCards[game.CurrentSeat], column, row);
-    const bool doubles = code == ActionDoubleHit || code == ActionDoubleStand;
-    const bool splits = code == ActionSplitHit || code == ActionSplitStand;
-    if (doubles && canDouble) {
-        ChooseDouble(game, slot);
-    } else if (splits && canSplit) {
-        SplitHand(game);
-    } else if (code == ActionHit || code == ActionDoubleHit || code == ActionSplitHit) {
-        ChooseHit(game);
-    } else { // 'S', the stand fallbacks and every code outside the six actions
-        ChooseStand(game, slot);
-    }
-}
-
-void ComputerDecision(Game& game) {
-    if (seatInPlay(game) && game.Seats[game.CurrentSeat].Human) {
-        return;
-    }
-    DecideByCard(game);
 }
 
 } // namespace dealmoor

@@ -1,4 +1,4 @@
-#include "strategy/StrategyCard.h"
+#include "engine/StrategyCard.h"
 
 #include "platform/TextCut.h"
 

@@ -1,0 +1,86 @@
+#pragma once
+// The deal's host on the screen: every wait, picture, sound and modal window of
+// a deal goes through here. It paces the deal (Pause keeps the window alive),
+// draws on the table's canvas and seat panels, plays the five sounds as the
+// sound switches allow, runs the Thinking and auto-deal timers, and asks the
+// bet and decision windows for the two answers the engine applies.
+
+#include "engine/Game.h"
+#include "engine/TableHost.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QTimer;
+class QWidget;
+
+namespace dealmoor {
+
+struct SpriteSheets;
+struct TableSettings;
+class BetWindow;
+class DecisionWindow;
+class SeatPanelView;
+class SoundPlayers;
+class TableCanvas;
+
+class TablePresenter : public QObject, public TableHost {
+    Q_OBJECT
+public:
+    // `window` shows the caption and decides the portrait size by its width.
+    TablePresenter(Game& game, const TableSettings& settings, const SpriteSheets& sheets,
+                   QWidget& window, TableCanvas& canvas,
+                   const std::array<SeatPanelView*, MaxSeats + 1>& panels);
+    ~TablePresenter() override;
+
+    // The two modal windows of a deal, created once after the table window.
+    // Until they exist a human seat sits the deal out and stands.
+    void createDealWindows(const std::function<void(int)>& showHelp);
+
+    // The whole table: dealer at rest, the current seat's face, every panel.
+    void repaintTable();
+    SoundPlayers& sounds() { return *sounds_; }
+    // Fires 200 ms after a deal armed it; the table window deals on it.
+    QTimer& autoDealTimer() { return *autoModeTimer_; }
+
+    // TableHost
+    void Pause(double seconds) override;
+    double AskBet(int seat, BetKind kind) override;
+    Decision AskDecision(int seat, int hand, const DecisionOffer& offered) override;
+    void DrawDealer(DealerPose pose) override;
+    void SetFace(int seat, int frame) override;
+    void SeatPanel(int seat, PanelColour colour) override;
+    void ShowBalloon(std::string_view first, std::string_view second) override;
+    void DealAnimation() override;
+    void WriteTableText(TableText text, bool secondHand) override;
+    void PlayCardSound() override;
+    void PlayWinSound() override;
+    void PlayLoseSound() override;
+    void PlayBlackjackSound() override;
+    bool PlayShuffleSound() override;
+    void SetCaption(std::string_view caption) override;
+    void ShowShuffling() override;
+    void SetThinkingTimer(bool enabled) override;
+    void ArmAutoDealTimer() override;
+
+private:
+    // The waiting human seat's face changes every 2 seconds.
+    void onThinkingTick();
+
+    Game& game_;
+    const TableSettings& settings_;
+    const SpriteSheets& sheets_;
+    QWidget& window_;
+    TableCanvas& canvas_;
+    std::array<SeatPanelView*, MaxSeats + 1> panels_;
+    std::unique_ptr<SoundPlayers> sounds_;
+    QTimer* thinking_;      // "Thinking"
+    QTimer* autoModeTimer_; // "AutoModeTimer"
+    BetWindow* betWindow_ = nullptr;
+    DecisionWindow* decisionWindow_ = nullptr;
+};
+
+} // namespace dealmoor

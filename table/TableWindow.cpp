@@ -1,0 +1,393 @@
+#include "table/TableWindow.h"
+
+#include "engine/Deal.h"
+#include "engine/GameControl.h"
+#include "setup/TableSettings.h"
+#include "strategy/CardCount.h"
+#include "table/HelpViewer.h"
+#include "table/Layout.h"
+#include "table/ModalOverlay.h"
+#include "table/MoneyText.h"
+#include "table/TableCanvas.h"
+#include "table/TablePresenter.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QTimer>
+
+namespace dealmoor {
+
+namespace {
+
+// The window's caption until the first deal names the table and the hand.
+const char* const StartCaption = "Dealmoor (32-bit)";
+const char* const CardCountTitle = "Card Count";
+const char* const HelpFolder = "help/";
+// The window's size when it is not maximised.
+constexpr QSize NormalWindowSize{1024, 768};
+
+// The Deal button's two captions: dealing by hand, or automatic dealing on.
+const char* const DealCaption = "&Deal";
+const char* const AutoDealOffCaption = "Auto &Deal Off";
+
+// Texts of the seat information message.
+const char* const InfoName = "Name:  ";
+const char* const InfoCredits = "Credits:  ";
+const char* const InfoBorrowed = "Borrowed: ";
+const char* const InfoWinnings = "Winnings: ";
+constexpr int MessageMax = 255;
+
+// Everything the product information items and the Catalog button show.
+const char* const ProductInformationTitle = "About Dealmoor";
+const char* const ProductInformationText =
+    "<h3>Dealmoor 1.3</h3>"
+    "<p>A blackjack table for one player: a dealer who deals every card by hand, up to six "
+    "seats played by you or by the house's regulars, house rules of your choice, strategy "
+    "cards to study and edit, and a card counter's view of the shoe.</p>"
+    "<p>Dealmoor is made by Orvanel.</p>";
+
+struct SpeedItem {
+    const char* name;
+    const char* caption;
+};
+constexpr std::array<SpeedItem, SpeedCount> SpeedItems = {{{"VeryFast1", "&Very Fast"},
+                                                           {"Fast1", "&Fast"},
+                                                           {"Medium1", "&Medium"},
+                                                           {"Slow1", "&Slow"}}};
+
+int indexOf(Speed speed) {
+    return static_cast<int>(speed);
+}
+
+// The speed button steps Very Fast, Fast, Medium, Slow and round again.
+Speed nextSpeed(Speed speed) {
+    return static_cast<Speed>((indexOf(speed) + 1) % SpeedCount);
+}
+
+QAction* namedAction(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
+    : QMainWindow(parent), game_(game), settings_(settings) {
+    setObjectName(QStringLiteral("Animate"));
+    // The sprite sheets are part of the window, like its other pictures.
+    sheets_.Load(QString::fromStdString(settings_.ProgramDir));
+    help_ = std::make_unique<HelpViewer>(QString::fromStdString(settings_.ProgramDir + HelpFolder));
+    createControls();
+    presenter_ = new TablePresenter(game_, settings_, sheets_, *this, *canvas_, panels_);
+    connect(&presenter_->autoDealTimer(), &QTimer::timeout, this, &TableWindow::onAutoDealTimer);
+    createMenus();
+    showStartUp();
+}
+
+TableWindow::~TableWindow() = default;
+
+void TableWindow::createControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    canvas_ = new TableCanvas(game_, sheets_, client);
+
+    auto makeButton = [client](const char* name, const char* caption) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), client);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->hide(); // shown by the layout when the window is wide enough
+        return button;
+    };
+    dealButton_ = makeButton("Button6", DealCaption);
+    dealButton_->setDefault(true);
+    dealButton_->show();
+    newGameButton_ = makeButton("Button2", "&New Game");
+    newGameButton_->setEnabled(false); // the new game window comes later
+    speedButton_ = makeButton("Button3", SpeedCaptions[0]);
+    exitButton_ = makeButton("Button4", "E&xit");
+    helpButton_ = makeButton("BitBtn1", "&Help");
+    helpButton_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    catalogButton_ = makeButton("Button1", "&Catalog");
+
+    connect(dealButton_, &QPushButton::clicked, this, &TableWindow::onDealClicked);
+    connect(speedButton_, &QPushButton::clicked, this, &TableWindow::onSpeedClicked);
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(helpButton_, &QPushButton::clicked, this, &TableWindow::onHelpClicked);
+    connect(catalogButton_, &QPushButton::clicked, this, &TableWindow::onCatalogClicked);
+
+    for (int seat = 1; seat <= MaxSeats; ++seat) {
+        panels_[seat] = new SeatPanelView(seat, client);
+        panels_[seat]->setObjectName(QStringLiteral("Panel%1").arg(seat));
+        connect(panels_[seat], &SeatPanelView::clicked, this, &TableWindow::onSeatPanelClicked);
+    }
+
+    // F1 anywhere in the table window: every control here has the window's topic.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &TableWindow::onHelpClicked);
+}
+
+void TableWindow::createMenus() {
+    auto item = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
+        QAction* action = namedAction(menu, name, caption);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto toggle = [this](QMenu* menu, const char* name, const char* caption,
+                         bool TableSettings::*flag) {
+        QAction* action = namedAction(menu, name, caption);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, flag](bool checked) { settings_.*flag = checked; });
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    newGame_ = namedAction(file, "New1", "&New Game");
+    newGame_->setEnabled(false); // the new game window comes later
+    file->addSeparator();
+    item(file, "Exit1", "E&xit Program", &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* hints = options->addMenu(QStringLiteral("Hints"));
+    hints->setObjectName(QStringLiteral("Hints1"));
+    hints_ = toggle(hints, "On1", "On", &TableSettings::Hints);
+    QMenu* sound = options->addMenu(QStringLiteral("Soun&d"));
+    soundOn_ = toggle(sound, "SoundOn1", "Sound On", &TableSettings::SoundOn);
+    sound->addSeparator();
+    blackjackSound_ =
+        toggle(sound, "BlackjackSound1", "Blackjack Sound", &TableSettings::BlackjackSoundOn);
+    cardDealSound_ = toggle(sound, "CardDealSound1", "Card Deal Sound", &TableSettings::CardSoundOn);
+    loseSound_ = toggle(sound, "LoseSound1", "Lose Sound", &TableSettings::LoseSoundOn);
+    shuffleSound_ = toggle(sound, "Shuffle1", "Shuffle Sound", &TableSettings::ShuffleSoundOn);
+    winSound_ = toggle(sound, "WinSound1", "Win Sound", &TableSettings::WinSoundOn);
+    sound->addSeparator();
+    QAction* changeSounds = namedAction(sound, "ChangeSounds1", "Change Sounds");
+    changeSounds->setEnabled(false); // the sound choice window comes later
+    QMenu* speed = options->addMenu(QStringLiteral("&Speed"));
+    auto* speeds = new QActionGroup(this);
+    for (int s = 0; s < SpeedCount; ++s) {
+        speedItems_[s] = namedAction(speed, SpeedItems[s].name, SpeedItems[s].caption);
+        speedItems_[s]->setCheckable(true);
+        speeds->addAction(speedItems_[s]);
+        connect(speedItems_[s], &QAction::triggered, this,
+                [this, s] { setSpeed(static_cast<Speed>(s)); });
+    }
+    QAction* cards = namedAction(options, "StrategyCards1", "Strategy &Cards");
+    cards->setEnabled(false); // the strategy card window comes later
+
+    QMenu* autoDeal = menuBar()->addMenu(QStringLiteral("&Auto Deal"));
+    autoDeal_ = namedAction(autoDeal, "AutoDeal2", "Auto Deal");
+    autoDeal_->setCheckable(true);
+    connect(autoDeal_, &QAction::triggered, this, &TableWindow::onAutoDealToggled);
+
+    QAction* cardCount = menuBar()->addAction(QStringLiteral("C&ard Count"));
+    cardCount->setObjectName(QStringLiteral("CardCount1"));
+    connect(cardCount, &QAction::triggered, this, &TableWindow::onCardCountChosen);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    item(help, "About1", "&About", &TableWindow::showProductInformation);
+    help->addSeparator();
+    item(help, "Manual1", "&Manual Contents", [this] { help_->ShowContents(); });
+    item(help, "CountingCards1", "C&ounting Cards",
+         [this] { help_->ShowTopic(HelpCountingCards); });
+    item(help, "Troubleshooting1", "&Troubleshooting",
+         [this] { help_->ShowTopic(HelpTroubleshooting); });
+    help->addSeparator();
+    item(help, "Catalog1", "&Catalog", &TableWindow::showProductInformation);
+    item(help, "freeCD1", "&Free CD", &TableWindow::showProductInformation);
+    item(help, "SecureOnlineOrders1", "&Secure Online Orders",
+         &TableWindow::showProductInformation);
+}
+
+// The window's part of the start-up, after the session has read the settings.
+void TableWindow::showStartUp() {
+    setUpdatesEnabled(false);
+    setWindowTitle(QString::fromLatin1(StartCaption));
+    setSoundChecks();
+
+    // Always maximised, whatever the settings remember; where no window manager
+    // maximises it, the window still opens at a size the table fits in.
+    const QRect desktop = screen()->availableGeometry();
+    resize(desktop.size().boundedTo(NormalWindowSize));
+    move(desktop.center() - rect().center());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    applyLayout();
+    setSpeed(game_.Speed);
+
+    canvas_->LoadCharacterSheets(QString::fromStdString(settings_.ProgramDir));
+    showSeatPanels();
+    canvas_->SetFace(1, 0);
+    repaintTable(); // the first paint shows the seats the session read
+    setUpdatesEnabled(true);
+}
+
+void TableWindow::setSoundChecks() {
+    soundOn_->setChecked(settings_.SoundOn);
+    blackjackSound_->setChecked(settings_.BlackjackSoundOn);
+    loseSound_->setChecked(settings_.LoseSoundOn);
+    winSound_->setChecked(settings_.WinSoundOn);
+    shuffleSound_->setChecked(settings_.ShuffleSoundOn);
+    cardDealSound_->setChecked(settings_.CardSoundOn);
+    hints_->setChecked(settings_.Hints);
+}
+
+void TableWindow::showSeatPanels() {
+    for (int seat = 1; seat <= MaxSeats; ++seat) {
+        panels_[seat]->pictureVisible = seat <= game_.SeatCount;
+        panels_[seat]->update();
+    }
+}
+
+void TableWindow::createDealWindows() {
+    presenter_->createDealWindows([this](int context) { help_->ShowTopic(context); });
+}
+
+// ---- Layout and painting
+
+LayoutControls TableWindow::layoutControls() const {
+    LayoutControls c;
+    c.canvas = canvas_;
+    c.Button6 = dealButton_;
+    c.Button4 = exitButton_;
+    c.Button2 = newGameButton_;
+    c.Button3 = speedButton_;
+    c.Button1 = catalogButton_;
+    c.BitBtn1 = helpButton_;
+    c.panels = panels_;
+    return c;
+}
+
+void TableWindow::applyLayout() {
+    const QSize outer = frameGeometry().size();
+    canvas_->setGeometry(centralWidget()->rect());
+    ApplyLayout(ComputeLayout(outer.width(), outer.height()), layoutControls());
+}
+
+void TableWindow::repaintTable() {
+    presenter_->repaintTable();
+}
+
+void TableWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applyLayout();
+    // The views may have moved: nothing of the old arrangement stays on the table.
+    canvas_->surface().fill(canvas_->palette().color(canvas_->backgroundRole()));
+    repaintTable();
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere a control does not take it deals, as with a default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        dealButton_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// ---- Handlers
+
+void TableWindow::showAutoDeal() {
+    const bool on = AutoDealOn(game_);
+    dealButton_->setText(QString::fromLatin1(on ? AutoDealOffCaption : DealCaption));
+    autoDeal_->setChecked(on);
+}
+
+void TableWindow::onDealClicked() {
+    // Pressed while automatic deals run: this deal is the last one.
+    if (AutoDealStopRequested(game_)) {
+        StopAutoDeal(game_);
+        showAutoDeal();
+    }
+    PlayDeal(game_, *presenter_);
+}
+
+void TableWindow::onAutoDealToggled(bool on) {
+    if (SwitchAutoDeal(game_, on))
+        presenter_->autoDealTimer().start();
+    else if (!on)
+        presenter_->autoDealTimer().stop(); // switched off between two deals: no next one
+    showAutoDeal();
+}
+
+void TableWindow::onAutoDealTimer() {
+    presenter_->autoDealTimer().stop();
+    if (CanStartDeal(game_))
+        onDealClicked();
+}
+
+void TableWindow::setSpeed(Speed speed) {
+    game_.Speed = speed;
+    speedItems_[indexOf(speed)]->setChecked(true);
+    speedButton_->setText(QString::fromLatin1(SpeedCaptions[indexOf(speed)]));
+}
+
+void TableWindow::onSpeedClicked() {
+    speedItems_[indexOf(nextSpeed(game_.Speed))]->trigger();
+}
+
+void TableWindow::onCatalogClicked() {
+    if (game_.DealInProgress)
+        return;
+    showProductInformation();
+}
+
+void TableWindow::onHelpClicked() {
+    help_->ShowTopic(HelpTableWindow);
+}
+
+void TableWindow::showProductInformation() {
+    QMessageBox::about(this, QString::fromLatin1(ProductInformationTitle),
+                       QString::fromLatin1(ProductInformationText));
+}
+
+void TableWindow::onSeatPanelClicked(int seat) {
+    if (seat < 1 || seat > MaxSeats)
+        return;
+    const Seat& who = game_.Seats[seat];
+    const QString text =
+        QLatin1String(InfoName) + QString::fromStdString(who.Name) + QStringLiteral("\r\n\r\n") +
+        QLatin1String(InfoCredits) + Money(who.Credits) + QStringLiteral("\r\n\r\n") +
+        QLatin1String(InfoBorrowed) + Money(who.Borrowed) + QStringLiteral("\r\n\r\n") +
+        QLatin1String(InfoWinnings) + Money(who.Credits - who.Borrowed) + QStringLiteral("\r\n");
+    ShowInformation(this, text.left(MessageMax));
+}
+
+void TableWindow::onCardCountChosen() {
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(CardCountTitle),
+                    QString::fromStdString(CardCountMessage(game_)),
+                    QMessageBox::Ok | QMessageBox::Help, this);
+    box.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
+    // Help opens the counting topic and leaves the figures on screen.
+    while (box.exec() == QMessageBox::Help)
+        help_->ShowTopic(HelpCountingCards);
+}
+
+// ---- Closing
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+    if (game_.DealInProgress) {
+        event->ignore(); // the deal must finish first
+        return;
+    }
+    settings_.Maxed = isMaximized();
+    // A settings file that cannot be written is reported, but never keeps the
+    // player at the table: the file from the last good closing stays as it was.
+    const WriteResult saved = saver_ ? saver_() : WriteResult{};
+    lastSaveError_ = saved.ok ? std::string() : saved.message;
+    if (!saved.ok)
+        ShowInformation(this, QString::fromStdString(saved.message));
+    help_->close();
+    event->accept();
+}
+
+} // namespace dealmoor

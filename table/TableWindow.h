@@ -1,0 +1,116 @@
+#pragma once
+// The table window ("Animate"): the dealer view, the seat view and the six
+// seat panels, the menus and buttons that drive the game, and its layout by
+// size. It shows the Game and the settings record it is handed; what a button
+// or a menu item does to the game is asked of the engine, and a deal's
+// pictures, sounds and questions go through the TablePresenter it owns.
+
+#include "engine/Game.h"
+#include "setup/SettingsFile.h"
+#include "table/SpriteSheets.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QPushButton;
+
+namespace dealmoor {
+
+struct TableSettings;
+class HelpViewer;
+class SeatPanelView;
+class TableCanvas;
+class TablePresenter;
+struct LayoutControls;
+
+// Captions of the speed button, by Speed.
+inline constexpr std::array<const char*, SpeedCount> SpeedCaptions = {
+    "&Speed: Very Fast", "&Speed: Fast", "&Speed: Medium", "&Speed: Slow"};
+
+class TableWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window over a game the session has started: check marks from
+    // the settings, maximised and laid out, speed shown, the seated characters'
+    // pictures loaded and the table painted.
+    TableWindow(Game& game, TableSettings& settings, QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    // The bet and decision windows, created once after the table window.
+    void createDealWindows();
+    // Closing saves through this; without it nothing is written.
+    void setSaver(std::function<WriteResult()> saver) { saver_ = std::move(saver); }
+
+    void setSpeed(Speed speed);
+    // Places the views, buttons and panels for the window's size, then repaints.
+    void applyLayout();
+    // The whole table: dealer at rest, the current seat's face, every panel.
+    void repaintTable();
+
+    TablePresenter& presenter() { return *presenter_; }
+    HelpViewer& help() { return *help_; }
+    TableCanvas& canvas() { return *canvas_; }
+
+    // The settings file's message when it could not be written at closing ("" when it was).
+    const std::string& lastSaveError() const { return lastSaveError_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void showStartUp();
+    void setSoundChecks();
+    void showSeatPanels();
+    // The Deal button's caption and the Auto Deal tick follow automatic dealing.
+    void showAutoDeal();
+    LayoutControls layoutControls() const;
+
+    void onDealClicked();  // Button6 "&Deal": one deal; during automatic dealing, stops it
+    void onSpeedClicked(); // Button3: the next speed in the cycle
+    void onCatalogClicked();
+    void onHelpClicked(); // BitBtn1 and F1: the table window's topic
+    void onAutoDealToggled(bool on);
+    void onAutoDealTimer();
+    void onSeatPanelClicked(int seat); // Image1Click: the seat's name and money
+    void onCardCountChosen();
+    void showProductInformation();
+
+    Game& game_;
+    TableSettings& settings_;
+    SpriteSheets sheets_;
+    std::function<WriteResult()> saver_;
+    std::string lastSaveError_;
+    std::unique_ptr<HelpViewer> help_;
+    TableCanvas* canvas_ = nullptr;
+    TablePresenter* presenter_ = nullptr;
+
+    QPushButton* dealButton_ = nullptr;    // Button6 "&Deal"
+    QPushButton* newGameButton_ = nullptr; // Button2 "&New Game"
+    QPushButton* speedButton_ = nullptr;   // Button3
+    QPushButton* exitButton_ = nullptr;    // Button4 "E&xit"
+    QPushButton* helpButton_ = nullptr;    // BitBtn1
+    QPushButton* catalogButton_ = nullptr; // Button1 "&Catalog"
+    std::array<SeatPanelView*, MaxSeats + 1> panels_{};
+
+    QAction* newGame_ = nullptr; // New1
+    QAction* hints_ = nullptr;   // On1
+    QAction* soundOn_ = nullptr; // SoundOn1
+    QAction* blackjackSound_ = nullptr;
+    QAction* cardDealSound_ = nullptr;
+    QAction* loseSound_ = nullptr;
+    QAction* shuffleSound_ = nullptr;
+    QAction* winSound_ = nullptr;
+    std::array<QAction*, SpeedCount> speedItems_{}; // VeryFast1, Fast1, Medium1, Slow1
+    QAction* autoDeal_ = nullptr;                   // AutoDeal2
+};
+
+} // namespace dealmoor

@@ -1,0 +1,87 @@
+#pragma once
+// The game as main() builds it: a session started over the test's private
+// settings folder and the program folder the build draws the pictures into,
+// and its table window, which saves through the session when it closes.
+
+#include "app/Session.h"
+#include "engine/TableHost.h"
+#include "platform/Folders.h"
+#include "table/TableWindow.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace dealmoor::testing {
+
+// The folder the build draws the pictures, sounds and help pages into.
+inline std::string TestProgramDir() {
+    return DEALMOOR_PROGRAM_DIR;
+}
+
+struct StartedTable {
+    std::unique_ptr<Session> session = started();
+    TableWindow window{session->game(), session->settings()};
+
+    StartedTable() {
+        window.setSaver([this] { return session->Save(); });
+    }
+
+    Game& game() { return session->game(); }
+    TableSettings& settings() { return session->settings(); }
+
+    QPushButton* button(const char* name) {
+        return window.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QAction* action(const char* name) {
+        return window.findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QTimer* timer(const char* name) { return window.findChild<QTimer*>(QString::fromLatin1(name)); }
+
+private:
+    static std::unique_ptr<Session> started() {
+        auto session = std::make_unique<Session>(TestProgramDir(), WindowsDir());
+        session->Start();
+        return session;
+    }
+};
+
+// A host that passes every call on to another, so a test can watch a deal the
+// table window's presenter plays.
+class ForwardingHost : public TableHost {
+public:
+    explicit ForwardingHost(TableHost& target) : target_(target) {}
+
+    void Pause(double seconds) override { target_.Pause(seconds); }
+    double AskBet(int seat, BetKind kind) override { return target_.AskBet(seat, kind); }
+    Decision AskDecision(int seat, int hand, const DecisionOffer& offered) override {
+        return target_.AskDecision(seat, hand, offered);
+    }
+    void DrawDealer(DealerPose pose) override { target_.DrawDealer(pose); }
+    void SetFace(int seat, int frame) override { target_.SetFace(seat, frame); }
+    void SeatPanel(int seat, PanelColour colour) override { target_.SeatPanel(seat, colour); }
+    void ShowBalloon(std::string_view first, std::string_view second) override {
+        target_.ShowBalloon(first, second);
+    }
+    void DealAnimation() override { target_.DealAnimation(); }
+    void WriteTableText(TableText text, bool secondHand) override {
+        target_.WriteTableText(text, secondHand);
+    }
+    void PlayCardSound() override { target_.PlayCardSound(); }
+    void PlayWinSound() override { target_.PlayWinSound(); }
+    void PlayLoseSound() override { target_.PlayLoseSound(); }
+    void PlayBlackjackSound() override { target_.PlayBlackjackSound(); }
+    bool PlayShuffleSound() override { return target_.PlayShuffleSound(); }
+    void SetCaption(std::string_view caption) override { target_.SetCaption(caption); }
+    void ShowShuffling() override { target_.ShowShuffling(); }
+    void SetThinkingTimer(bool enabled) override { target_.SetThinkingTimer(enabled); }
+    // The test deals by itself: the table window must not start deals of its own.
+    void ArmAutoDealTimer() override {}
+
+private:
+    TableHost& target_;
+};
+
+} // namespace dealmoor::testing
