@@ -1,6 +1,11 @@
 # make run   installs what is missing, builds the game and starts it
-# make test  installs what is missing, builds with sanitizers and runs every test
-.PHONY: run test deps build sim bench format clean
+# make test  installs what is missing, checks the formatting, builds with
+#            sanitizers and runs every test
+.PHONY: run test deps build sim bench format format-check tidy lint clean
+
+# The code that decides the game: clang-tidy keeps it clean.
+CORE_SOURCES = $(shell git ls-files 'engine/*.cpp' 'strategy/*.cpp' 'setup/*.cpp' \
+                 'platform/*.cpp' 'app/Session.cpp' 'sim/*.cpp')
 
 deps:
 	@scripts/install-deps.sh
@@ -12,7 +17,7 @@ build: deps
 run: build
 	./build/release/bin/dealmoor
 
-test: deps
+test: deps format-check
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
@@ -22,6 +27,19 @@ bench: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@echo "formatting: clean"
+
+tidy: deps
+	cmake --preset asan >/dev/null
+	@printf '%s\n' $(CORE_SOURCES) | \
+	  xargs -P 2 -n 4 clang-tidy -p build/asan --quiet --warnings-as-errors='*' \
+	    --extra-arg=-Wno-unknown-warning-option 2>/dev/null
+	@echo "clang-tidy: clean"
+
+lint: format-check tidy
 
 clean:
 	rm -rf build

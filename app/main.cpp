@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Dealmoor"));
 
     // The one table: the session starts it and saves it; the window shows it.
-    auto session = std::make_unique<dealmoor::Session>(dealmoor::ProgramDir(),
-                                                       dealmoor::WindowsDir());
+    auto session =
+        std::make_unique<dealmoor::Session>(dealmoor::ProgramDir(), dealmoor::WindowsDir());
     session->Start();
 
     dealmoor::TableWindow table(session->game(), session->settings());

@@ -2,6 +2,8 @@
 
 namespace dealmoor {
 
-void ApplyStandardRules(HouseRules& rules) { rules = HouseRules{}; }
+void ApplyStandardRules(HouseRules& rules) {
+    rules = HouseRules{};
+}
 
 } // namespace dealmoor

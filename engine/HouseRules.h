@@ -10,23 +10,23 @@ namespace dealmoor {
 inline constexpr double UnlimitedTableMax = 100000000.0;
 
 struct HouseRules {
-    int32_t Cards = 208;           // cards in the shoe: 52 per deck (52..416)
-    bool HitSoft17 = true;         // dealer draws on a soft 17
-    bool Split = false;            // carried through the settings file; play ignores it
-    bool HitSplitAces = false;     // split aces may take more than one card
-    bool SplitAnyFaceCard = true;  // any two ten-valued cards form a pair
-    int32_t DoubleMin = 9;         // lowest two-card total that may double
-    int32_t DoubleMax = 11;        // highest two-card total that may double
-    int32_t DoubleMaxCards = 2;    // carried through the settings file; play ignores it
-    bool DoubleAfterSplit = false; // a split hand may double
-    bool EarlySurrender = false;   // shown by the rules window; play ignores it
-    bool LateSurrender = false;    // surrender offered after the dealer's blackjack check
+    int32_t Cards = 208;             // cards in the shoe: 52 per deck (52..416)
+    bool HitSoft17 = true;           // dealer draws on a soft 17
+    bool Split = false;              // carried through the settings file; play ignores it
+    bool HitSplitAces = false;       // split aces may take more than one card
+    bool SplitAnyFaceCard = true;    // any two ten-valued cards form a pair
+    int32_t DoubleMin = 9;           // lowest two-card total that may double
+    int32_t DoubleMax = 11;          // highest two-card total that may double
+    int32_t DoubleMaxCards = 2;      // carried through the settings file; play ignores it
+    bool DoubleAfterSplit = false;   // a split hand may double
+    bool EarlySurrender = false;     // shown by the rules window; play ignores it
+    bool LateSurrender = false;      // surrender offered after the dealer's blackjack check
     bool InsuranceAnyAmount = false; // insurance up to the table maximum, not half the bet
-    bool Special777 = false;       // 7-7-7 pays 2 to 1
-    bool Special678 = false;       // 6-7-8 pays 2 to 1
-    bool Special6Cards = false;    // six cards without busting win at once
-    bool FaceUp = false;           // players' first two cards are dealt face up
-    double BlackjackPays = 1.5;    // multiple of the bet paid on a player blackjack
+    bool Special777 = false;         // 7-7-7 pays 2 to 1
+    bool Special678 = false;         // 6-7-8 pays 2 to 1
+    bool Special6Cards = false;      // six cards without busting win at once
+    bool FaceUp = false;             // players' first two cards are dealt face up
+    double BlackjackPays = 1.5;      // multiple of the bet paid on a player blackjack
     double TableMin = 5.0;
     double TableMax = 500.0;
 

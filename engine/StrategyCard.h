@@ -10,6 +10,7 @@ namespace dealmoor {
 
 inline constexpr int CardColumns = 10; // dealer's up card: 2..9, ten-valued, ace
 inline constexpr int CardRows = 35;    // pairs, soft totals, hard totals
+inline constexpr std::size_t CardCells = std::size_t{CardColumns} * std::size_t{CardRows};
 inline constexpr int CardTitleMax = 40;
 inline constexpr int StrategyCardBytes = 391;
 inline constexpr int EditSlot = 0; // StrategyCards slot the strategy card window edits
@@ -24,7 +25,7 @@ inline constexpr char ActionSplitStand = 'p';
 
 struct StrategyCard {
     // Column i (1..10), row j (1..35) is byte (i - 1) * 35 + (j - 1).
-    std::array<uint8_t, CardColumns * CardRows> Cells{};
+    std::array<uint8_t, CardCells> Cells{};
     uint8_t TitleLength = 0;
     std::array<char, CardTitleMax> Title{};
 
@@ -32,7 +33,7 @@ struct StrategyCard {
     uint8_t cell(int column, int row) const { return Cells[cellIndex(column, row)]; }
 
     static size_t cellIndex(int column, int row) {
-        return static_cast<size_t>((column - 1) * CardRows + (row - 1));
+        return static_cast<size_t>(column - 1) * CardRows + static_cast<size_t>(row - 1);
     }
 
     // The title as text; a length byte above 40 reads as 40.

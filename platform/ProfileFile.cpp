@@ -4,7 +4,6 @@
 #include "platform/FileLookup.h"
 #include "platform/TextCut.h"
 
-
 #include <climits>
 #include <cstdint>
 #include <filesystem>
@@ -258,23 +257,6 @@ bool ProfileFile::save() {
     }
     existed_ = true;
     return true;
-}
-
-int GetPrivateProfileInt(const std::string& section, const std::string& key, int def,
-                         const std::string& path) {
-    return ProfileFile(path).getInt(section, key, def);
-}
-
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& def, const std::string& path) {
-    return ProfileFile(path).getString(section, key, def);
-}
-
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path) {
-    ProfileFile file(path);
-    file.setString(section, key, value);
-    return file.save();
 }
 
 } // namespace dealmoor

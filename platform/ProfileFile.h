@@ -65,12 +65,4 @@ private:
 // "0x68" -> 104, "-7" -> -7, "" or "abc" -> def. Values beyond int are clamped.
 int ParseProfileInt(const std::string& text, int def);
 
-// The classic calls, each opening the file anew by its full path.
-int GetPrivateProfileInt(const std::string& section, const std::string& key, int def,
-                         const std::string& path);
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& def, const std::string& path);
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path);
-
 } // namespace dealmoor

@@ -1,29 +1,43 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; quick when all are there.
+# Installs the Debian packages the build and the tests need, and the locale with
+# a decimal comma that the tests check the settings file against; quick when all
+# are there.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make pkg-config
-  googletest libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
+  googletest libgtest-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   fonts-dejavu-core
+  clang-format clang-tidy
+  locales
 )
+# A locale that writes numbers with a decimal comma.
+comma_locale=de_DE.UTF-8
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo "$@"
+  else
+    echo "Please run as root:" >&2
+    echo "  $*" >&2
+    exit 1
+  fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-elif command -v sudo >/dev/null 2>&1; then
-  sudo apt-get update -qq
-  sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-else
-  echo "Please install the missing packages as root:" >&2
-  echo "  apt-get install ${missing[*]}" >&2
-  exit 1
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Generating the locale $comma_locale"
+  as_root localedef -i de_DE -f UTF-8 "$comma_locale"
 fi

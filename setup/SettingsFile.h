@@ -38,8 +38,7 @@ void PutSettings(ProfileFile& file, const Game& game, const TableSettings& setti
 
 // Loads the file at `path`, puts every section and replaces the file in one
 // atomic write; lines and sections the game does not own are kept.
-WriteResult WriteSettings(const Game& game, const TableSettings& settings,
-                          const std::string& path);
+WriteResult WriteSettings(const Game& game, const TableSettings& settings, const std::string& path);
 
 // Whether a strategy file name read from the file can name a card in the data
 // folder: no folders, no "..", nothing a file name cannot hold.

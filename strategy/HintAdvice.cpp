@@ -58,12 +58,14 @@ const HardBand& hardBand(int d) {
 Advice hardAdvice(const Game& game, const Hand& hand, int d) {
     if (singleDeck(game)) {
         if (firstCardsAre(hand, 7, 7) && d == 10) {
-            return {HintAction::Stand, "you should stand when you have two Sevens against a dealer's 10 "
-                                 "in a single-deck game."};
+            return {HintAction::Stand,
+                    "you should stand when you have two Sevens against a dealer's 10 "
+                    "in a single-deck game."};
         }
         if (firstCardsAre(hand, 4, 4) && (d == 5 || d == 6)) {
-            return {HintAction::Double, "you should double-down with (4,4) when the dealer shows a 5 or "
-                                  "6 in a single-deck game only."};
+            return {HintAction::Double,
+                    "you should double-down with (4,4) when the dealer shows a 5 or "
+                    "6 in a single-deck game only."};
         }
     }
     const HardBand& band = hardBand(d);
@@ -204,11 +206,11 @@ Advice doubleAdvice(const Game& game, const Hand& hand, int d) {
     if (floor <= hand.Total && hand.Total <= 11) {
         const std::string range = floor == 11 ? "11" : std::to_string(floor) + "-11";
         return {HintAction::Double, "you should double-down on " + range +
-                                  " when the dealer's up card is " + dealerName(d) + "."};
+                                        " when the dealer's up card is " + dealerName(d) + "."};
     }
     if (hand.Total == 11 && floor == NoDoubleFloor && d == 11) {
         return {HintAction::Double, "you should double-down when you have (6,5) or (7,4) when the "
-                              "dealer's up card is an ace."};
+                                    "dealer's up card is an ace."};
     }
     return hardAdvice(game, hand, d);
 }

@@ -59,17 +59,22 @@ struct ArmPlacements {
     Placement right;
     Placement left;
 };
-constexpr Placement RightArmResting{&SpriteSheets::drarm1, Span(0, 0, 67, 80), Span(23, 87, 90, 167)};
+constexpr Placement RightArmResting{&SpriteSheets::drarm1, Span(0, 0, 67, 80),
+                                    Span(23, 87, 90, 167)};
 constexpr Placement RightArmHoldingDeck{&SpriteSheets::drarm2, Span(0, 0, 92, 153),
                                         Span(27, 87, 119, 240)};
 constexpr ArmPlacements DealerArms[] = {
-    {DealerPose::Rest, RightArmResting,
+    {DealerPose::Rest,
+     RightArmResting,
      {&SpriteSheets::dlarm0, Span(0, 0, 50, 76), Span(156, 93, 206, 167)}},
-    {DealerPose::ReachDown, RightArmHoldingDeck,
+    {DealerPose::ReachDown,
+     RightArmHoldingDeck,
      {&SpriteSheets::dlarm1, Span(0, 0, 68, 198), Span(155, 91, 223, 289)}},
-    {DealerPose::ReachAcross, RightArmHoldingDeck,
+    {DealerPose::ReachAcross,
+     RightArmHoldingDeck,
      {&SpriteSheets::dlarm2, Span(0, 0, 103, 148), Span(86, 92, 189, 240)}},
-    {DealerPose::HandOpen, RightArmHoldingDeck,
+    {DealerPose::HandOpen,
+     RightArmHoldingDeck,
      {&SpriteSheets::dlarm3, Span(0, 0, 56, 194), Span(155, 91, 211, 285)}},
 };
 // The parts of the dealer view every pose shares, in drawing order.

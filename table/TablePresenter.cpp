@@ -1,8 +1,8 @@
 #include "table/TablePresenter.h"
 
-#include "engine/SeatDisplay.h"
 #include "engine/Deal.h"
 #include "engine/GameControl.h"
+#include "engine/SeatDisplay.h"
 #include "platform/Clock.h"
 #include "setup/TableSettings.h"
 #include "table/SoundPlayers.h"

@@ -59,10 +59,8 @@ struct SpeedItem {
     const char* name;
     const char* caption;
 };
-constexpr std::array<SpeedItem, SpeedCount> SpeedItems = {{{"VeryFast1", "&Very Fast"},
-                                                           {"Fast1", "&Fast"},
-                                                           {"Medium1", "&Medium"},
-                                                           {"Slow1", "&Slow"}}};
+constexpr std::array<SpeedItem, SpeedCount> SpeedItems = {
+    {{"VeryFast1", "&Very Fast"}, {"Fast1", "&Fast"}, {"Medium1", "&Medium"}, {"Slow1", "&Slow"}}};
 
 int indexOf(Speed speed) {
     return static_cast<int>(speed);
@@ -166,7 +164,8 @@ void TableWindow::createMenus() {
     sound->addSeparator();
     blackjackSound_ =
         toggle(sound, "BlackjackSound1", "Blackjack Sound", &TableSettings::BlackjackSoundOn);
-    cardDealSound_ = toggle(sound, "CardDealSound1", "Card Deal Sound", &TableSettings::CardSoundOn);
+    cardDealSound_ =
+        toggle(sound, "CardDealSound1", "Card Deal Sound", &TableSettings::CardSoundOn);
     loseSound_ = toggle(sound, "LoseSound1", "Lose Sound", &TableSettings::LoseSoundOn);
     shuffleSound_ = toggle(sound, "Shuffle1", "Shuffle Sound", &TableSettings::ShuffleSoundOn);
     winSound_ = toggle(sound, "WinSound1", "Win Sound", &TableSettings::WinSoundOn);

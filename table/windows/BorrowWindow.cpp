@@ -83,8 +83,8 @@ QFont labelFont() {
 
 } // namespace
 
-BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string programDir,
-                           int seat, QWidget* parent)
+BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string programDir, int seat,
+                           QWidget* parent)
     : QDialog(parent), game_(game), sheets_(sheets), programDir_(std::move(programDir)),
       seat_(seat) {
     setObjectName(QStringLiteral("Borrow"));

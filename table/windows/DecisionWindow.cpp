@@ -99,12 +99,10 @@ void DecisionWindow::layOut() {
     if (placement_.isValid())
         setGeometry(placement_);
     resize(DecisionWidth, DecisionHeight);
-    QPushButton* const grid[3][2] = {
-        {hit_, stand_}, {double_, split_}, {surrender_, help_}};
+    QPushButton* const grid[3][2] = {{hit_, stand_}, {double_, split_}, {surrender_, help_}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 2; ++column) {
-            const QPoint place(column == 0 ? LeftColumn : RightColumn,
-                               FirstRowTop + RowStep * row);
+            const QPoint place(column == 0 ? LeftColumn : RightColumn, FirstRowTop + RowStep * row);
             grid[row][column]->setGeometry(QRect(place, ButtonSize));
         }
     }
@@ -119,9 +117,8 @@ void DecisionWindow::openAfresh() {
     surrender_->setEnabled(offered_.Surrender);
     help_->setEnabled(true);
 
-    const QString hint = settings_.Hints
-                             ? QString::fromStdString(BuildHint(game_, hand_, offered_))
-                             : QString();
+    const QString hint =
+        settings_.Hints ? QString::fromStdString(BuildHint(game_, hand_, offered_)) : QString();
     setToolTip(hint);
     for (QPushButton* button : {hit_, stand_, double_, split_, surrender_, help_})
         button->setToolTip(hint);

@@ -31,10 +31,14 @@ TEST(JudgeBet, LimitsAreInclusiveAndTheCreditsMustCoverTheStake) {
         BetVerdict verdict;
     };
     const std::vector<Case> cases = {
-        {1000, 5, BetVerdict::Placed},        {1000, 500, BetVerdict::Placed},
-        {1000, 0, BetVerdict::SitOut},        {1000, 4.5, BetVerdict::OutsideLimits},
-        {1000, 500.5, BetVerdict::OutsideLimits}, {20, 25, BetVerdict::OutsideLimits},
-        {25, 25, BetVerdict::Placed},         {1000, -5, BetVerdict::OutsideLimits},
+        {1000, 5, BetVerdict::Placed},
+        {1000, 500, BetVerdict::Placed},
+        {1000, 0, BetVerdict::SitOut},
+        {1000, 4.5, BetVerdict::OutsideLimits},
+        {1000, 500.5, BetVerdict::OutsideLimits},
+        {20, 25, BetVerdict::OutsideLimits},
+        {25, 25, BetVerdict::Placed},
+        {1000, -5, BetVerdict::OutsideLimits},
     };
     for (const Case& c : cases) {
         const Game game = tableWithSeat(c.credits);
@@ -109,13 +113,24 @@ TEST(ComputerBet, FollowsTheCharactersBettingStyle) {
         double stake;
     };
     const std::vector<Case> cases = {
-        {1, 5, 1000, 5},    {4, 5, 1000, 5},   {6, 150, 1000, 150}, {8, 5, 1000, 5},
-        {2, 5, 1000, 25},   {9, 20, 1000, 50}, {2, 60, 1000, 0},    {3, 5, 1000, 50},
-        {5, 20, 1000, 100}, {7, 150, 1000, 0}, {5, 5, 30, 30},      {3, 5, 4, 0},
+        {1, 5, 1000, 5},
+        {4, 5, 1000, 5},
+        {6, 150, 1000, 150},
+        {8, 5, 1000, 5},
+        {2, 5, 1000, 25},
+        {9, 20, 1000, 50},
+        {2, 60, 1000, 0},
+        {3, 5, 1000, 50},
+        {5, 20, 1000, 100},
+        {7, 150, 1000, 0},
+        {5, 5, 30, 30},
+        {3, 5, 4, 0},
         {1, 5, -20, 0},
         // A minimum of nothing, or below nothing, never puts a stake down that
         // could pay the seat for sitting in.
-        {1, 0, 1000, 0},    {1, -5, 1000, 0},  {2, -5, 1000, 0},
+        {1, 0, 1000, 0},
+        {1, -5, 1000, 0},
+        {2, -5, 1000, 0},
     };
     for (const Case& c : cases) {
         Game game;

@@ -1,7 +1,7 @@
 #include "StrategyTestSupport.h"
 
-#include "engine/Game.h"
 #include "engine/ComputerPlayer.h"
+#include "engine/Game.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "engine/Characters.h"
-#include "engine/SeatDisplay.h"
 #include "engine/Game.h"
+#include "engine/SeatDisplay.h"
 
 #include <gtest/gtest.h>
 
@@ -28,14 +28,14 @@ struct TotalCase {
 
 TEST(ComputeTotal, CountsAcesAsElevenUntilTheHandWouldBust) {
     const std::vector<TotalCase> cases = {
-        {{1, 1, 9}, 21, 1},   // ace, ace, nine
-        {{1, 6, 10}, 17, 0},  // ace, six, ten
+        {{1, 1, 9}, 21, 1},  // ace, ace, nine
+        {{1, 6, 10}, 17, 0}, // ace, six, ten
         {{1, 1, 1, 1, 1}, 15, 1},
-        {{1, 6}, 17, 1},      // soft 17
-        {{1, 13}, 21, 1},     // blackjack
-        {{11, 12, 13}, 30, 0},// bust stays above 21
+        {{1, 6}, 17, 1},       // soft 17
+        {{1, 13}, 21, 1},      // blackjack
+        {{11, 12, 13}, 30, 0}, // bust stays above 21
         {{}, 0, 0},
-        {{0, 0}, 0, 0},       // empty entries add nothing
+        {{0, 0}, 0, 0}, // empty entries add nothing
         {{1, 1, 1, 1, 1, 1, 1}, 17, 1},
     };
     for (const auto& c : cases) {

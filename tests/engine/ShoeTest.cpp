@@ -1,8 +1,8 @@
 #include "DealFixture.h"
 #include "RecordingHost.h"
 
-#include "engine/Deal.h"
 #include "engine/Characters.h"
+#include "engine/Deal.h"
 #include "engine/Shoe.h"
 
 #include <gtest/gtest.h>
@@ -378,8 +378,8 @@ TEST(PauseMilliseconds, ScalesBySpeed) {
         int ms;
     };
     const std::vector<Case> cases = {
-        {1.5, 0, 375}, {1.5, 1, 750}, {1.5, 2, 1500}, {1.5, 3, 2250}, {0.05, 1, 25},
-        {0.05, 3, 75}, {1, 1, 500},   {0.8, 0, 200},
+        {1.5, 0, 375}, {1.5, 1, 750}, {1.5, 2, 1500}, {1.5, 3, 2250},
+        {0.05, 1, 25}, {0.05, 3, 75}, {1, 1, 500},    {0.8, 0, 200},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PauseMilliseconds(c.seconds, static_cast<Speed>(c.speed)), c.ms)

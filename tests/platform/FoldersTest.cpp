@@ -71,15 +71,14 @@ TEST(Folders, FallbackDataDirFailsWhenALevelIsAFile) {
 }
 
 TEST(Folders, FreeSpaceCountsAProgramFolderWeCannotWriteAsFull) {
-    TempFolder dir;
-    EXPECT_GT(CurrentDriveFreeBytes(dir.path()), 0);
-    EXPECT_EQ(CurrentDriveFreeBytes(dir / "missing/"), 0);
-    if (testing::RunningAsRoot()) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
-    ::chmod(dir.path().c_str(), 0555);
-    EXPECT_EQ(CurrentDriveFreeBytes(dir.path()), 0);
-    EXPECT_FALSE(IsWritableDir(dir.path()));
+    testing::AsUnprivilegedUser([] {
+        TempFolder dir;
+        EXPECT_GT(CurrentDriveFreeBytes(dir.path()), 0);
+        EXPECT_EQ(CurrentDriveFreeBytes(dir / "missing/"), 0);
+        ::chmod(dir.path().c_str(), 0555);
+        EXPECT_EQ(CurrentDriveFreeBytes(dir.path()), 0);
+        EXPECT_FALSE(IsWritableDir(dir.path()));
+    });
 }
 
 TEST(Clock, TicksNeverGoBackAndTheTimeOfDayIsInRange) {

@@ -184,19 +184,18 @@ TEST(ProfileFile, SaveFailsWhenTheFolderIsMissing) {
 }
 
 TEST(ProfileFile, SaveInAReadOnlyFolderLeavesTheOldFile) {
-    if (testing::RunningAsRoot()) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
-    TempFolder dir;
-    const std::string folder = dir / "ro";
-    std::filesystem::create_directory(folder);
-    const std::string path = folder + "/DMOOR.INI";
-    WriteFile(path, "[S]\nk=old\n");
-    ::chmod(folder.c_str(), 0555);
-    ProfileFile file(path);
-    file.setString("S", "k", "new");
-    EXPECT_FALSE(file.save());
-    expectOnlyTheOldFile(folder, path, "[S]\nk=old\n");
+    testing::AsUnprivilegedUser([] {
+        TempFolder dir;
+        const std::string folder = dir / "ro";
+        std::filesystem::create_directory(folder);
+        const std::string path = folder + "/DMOOR.INI";
+        WriteFile(path, "[S]\nk=old\n");
+        ::chmod(folder.c_str(), 0555);
+        ProfileFile file(path);
+        file.setString("S", "k", "new");
+        EXPECT_FALSE(file.save());
+        expectOnlyTheOldFile(folder, path, "[S]\nk=old\n");
+    });
 }
 
 TEST(ProfileFile, SaveKeepsTheFilePermissions) {
@@ -212,13 +211,17 @@ TEST(ProfileFile, SaveKeepsTheFilePermissions) {
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
-TEST(ProfileFile, ClassicCallsOpenTheFileEachTime) {
+TEST(ProfileFile, EachOpeningReadsWhatTheLastSaveWrote) {
     TempFolder dir;
     const std::string path = dir / "a.ini";
-    ASSERT_TRUE(WritePrivateProfileString("GameSettings", "Speed", "2", path));
-    ASSERT_TRUE(WritePrivateProfileString("GameSettings", "Version", "1.3", path));
-    EXPECT_EQ(GetPrivateProfileInt("gamesettings", "speed", 1, path), 2);
-    EXPECT_EQ(GetPrivateProfileString("GameSettings", "Version", "", path), "1.3");
+    for (const auto& [key, value] : {std::pair{"Speed", "2"}, std::pair{"Version", "1.3"}}) {
+        ProfileFile file(path);
+        file.setString("GameSettings", key, value);
+        ASSERT_TRUE(file.save());
+    }
+    const ProfileFile file(path);
+    EXPECT_EQ(file.getInt("gamesettings", "speed", 1), 2);
+    EXPECT_EQ(file.getString("GameSettings", "Version", ""), "1.3");
     EXPECT_EQ(ReadFile(path), "[GameSettings]\nSpeed=2\nVersion=1.3\n");
 }
 

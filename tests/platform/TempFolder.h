@@ -2,13 +2,20 @@
 // Test helpers: a temporary folder removed at the end of the test, an
 // environment variable set for the length of a scope, and small file helpers.
 
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <stdexcept>
@@ -107,9 +114,39 @@ private:
     void (*oldHandler_)(int) = nullptr;
 };
 
-// Root ignores permission bits: tests that rely on a read-only folder skip then.
+// Root ignores permission bits, so a read-only folder only means something to
+// somebody else.
 inline bool RunningAsRoot() {
     return ::geteuid() == 0;
+}
+
+// Runs `check` as an ordinary user: directly when the tests already run as one,
+// otherwise in a child process that has given up root for the "nobody" account.
+// Everything the check needs (temporary folders, environment) must be made
+// inside it, by that user. Its failures fail the calling test.
+inline void AsUnprivilegedUser(const std::function<void()>& check) {
+    if (!RunningAsRoot()) {
+        check();
+        return;
+    }
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr) << "no unprivileged account to run the check as";
+    std::fflush(stdout);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0 &&
+                             ::setuid(nobody->pw_uid) == 0;
+        if (dropped) {
+            check();
+        }
+        std::fflush(stdout);
+        ::_exit(!dropped ? 2 : ::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status)) << "the check as user nobody did not end normally";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the check as user nobody failed (2: could not drop root)";
 }
 
 } // namespace dealmoor::testing

@@ -53,14 +53,17 @@ TEST_F(DataFolderTest, AProgramFolderThatCannotBeWrittenCountsAsFull) {
     EXPECT_TRUE(ChooseDataDir(settings));
     EXPECT_EQ(settings.DataDir, fallback());
 
-    if (testing::RunningAsRoot()) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
-    std::filesystem::remove_all(dir / "data");
-    settings.ProgramDir = dir / "prog/";
-    ::chmod((dir / "prog").c_str(), 0555);
-    EXPECT_TRUE(ChooseDataDir(settings));
-    EXPECT_EQ(settings.DataDir, fallback());
+    // A read-only program folder, as an ordinary user finds an installed one.
+    testing::AsUnprivilegedUser([] {
+        TempFolder own;
+        std::filesystem::create_directories(own / "prog");
+        const ScopedEnv ownData{"XDG_DATA_HOME", own / "data"};
+        TableSettings readOnly;
+        readOnly.ProgramDir = own / "prog/";
+        ::chmod((own / "prog").c_str(), 0555);
+        EXPECT_TRUE(ChooseDataDir(readOnly));
+        EXPECT_EQ(readOnly.DataDir, own / "data/ORVANEL/DMOOR/");
+    });
 }
 
 } // namespace

@@ -53,7 +53,9 @@ protected:
 
     std::string path() const { return dir / "config/DMOOR.INI"; }
 
-    void writeAll(const Game& game) const { ASSERT_TRUE(WriteSettings(game, game.Settings, path()).ok); }
+    void writeAll(const Game& game) const {
+        ASSERT_TRUE(WriteSettings(game, game.Settings, path()).ok);
+    }
 
     // Section names in file order, each with its key names in file order.
     std::vector<std::pair<std::string, std::vector<std::string>>> layout() const {

@@ -61,8 +61,7 @@ void checkHints(const std::vector<HintCase>& cases) {
             label += " " + std::to_string(rank);
         }
         EXPECT_EQ(HintActionWord(advice.action), c.action) << label;
-        EXPECT_EQ(BuildHint(game, slot, offer), hint(c.action, c.explanation))
-            << label;
+        EXPECT_EQ(BuildHint(game, slot, offer), hint(c.action, c.explanation)) << label;
     }
 }
 

@@ -3,12 +3,12 @@
 // way, and the pending amount's display. The window only answers: the seat's
 // money moves when the engine places the answer.
 
+#include "table/windows/BetWindow.h"
 #include "DigitSheet.h"
 #include "TestSupport.h"
-#include "engine/Game.h"
 #include "engine/Betting.h"
+#include "engine/Game.h"
 #include "table/SpriteSheets.h"
-#include "table/windows/BetWindow.h"
 #include "table/windows/BorrowWindow.h"
 
 #include <QPushButton>
@@ -45,7 +45,7 @@ struct BetTable {
         sheets.Digits = CodedDigits();
         host.resize(800, 600);
         host.show();
-        window = std::make_unique<BetWindow>(game, sheets, std::string(), &host);
+        window = std::make_unique<BetWindow>(game, sheets, TestProgramDir(), &host);
         window->helpRequested = [this](int topic) { helpTopics.push_back(topic); };
         window->placeOver(SeatView);
     }

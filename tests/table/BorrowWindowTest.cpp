@@ -2,10 +2,10 @@
 // beyond the credits on hand or the debt, amounts stay exact to the cent, and
 // the two figures are drawn in their own digit rows.
 
+#include "table/windows/BorrowWindow.h"
 #include "DigitSheet.h"
 #include "TestSupport.h"
 #include "engine/Game.h"
-#include "table/windows/BorrowWindow.h"
 #include "table/SpriteSheets.h"
 
 #include <QPushButton>
@@ -37,7 +37,7 @@ struct Borrowing {
         game.Seats[Seat1].Credits = credits;
         game.Seats[Seat1].Borrowed = borrowed;
         sheets.Digits = CodedDigits();
-        window = std::make_unique<BorrowWindow>(game, sheets, std::string(), Seat1);
+        window = std::make_unique<BorrowWindow>(game, sheets, TestProgramDir(), Seat1);
         window->helpRequested = [this](int topic) { helpTopics.push_back(topic); };
         window->show();
     }
@@ -52,13 +52,17 @@ struct Borrowing {
     QStringList click(const std::vector<Click>& clicks) {
         QStringList messages;
         for (const Click& c : clicks) {
-            (c.payBack ? control<QRadioButton>("RadioButton2") : control<QRadioButton>("RadioButton1"))->click();
+            (c.payBack ? control<QRadioButton>("RadioButton2")
+                       : control<QRadioButton>("RadioButton1"))
+                ->click();
             ModalPoller poller([&](QWidget* box) {
                 messages << MessageBoxText(box);
                 PressMessageBoxButton(box, QMessageBox::Ok);
             });
-            QPushButton* amounts[] = {control<QPushButton>("BitBtn1"), control<QPushButton>("BitBtn2"), control<QPushButton>("BitBtn3"),
-                                      control<QPushButton>("BitBtn4"), control<QPushButton>("BitBtn5"), control<QPushButton>("BitBtn6")};
+            QPushButton* amounts[] = {
+                control<QPushButton>("BitBtn1"), control<QPushButton>("BitBtn2"),
+                control<QPushButton>("BitBtn3"), control<QPushButton>("BitBtn4"),
+                control<QPushButton>("BitBtn5"), control<QPushButton>("BitBtn6")};
             amounts[c.tag]->click();
         }
         return messages;
@@ -81,9 +85,10 @@ private slots:
         QVERIFY(borrowing.control<QRadioButton>("RadioButton1")->isChecked());
         QVERIFY(!borrowing.control<QRadioButton>("RadioButton2")->isChecked());
         QVERIFY(borrowing.control<QPushButton>("OKBtn")->isDefault());
-        const QPushButton* amounts[] = {borrowing.control<QPushButton>("BitBtn1"), borrowing.control<QPushButton>("BitBtn2"),
-                                        borrowing.control<QPushButton>("BitBtn3"), borrowing.control<QPushButton>("BitBtn4"),
-                                        borrowing.control<QPushButton>("BitBtn5"), borrowing.control<QPushButton>("BitBtn6")};
+        const QPushButton* amounts[] = {
+            borrowing.control<QPushButton>("BitBtn1"), borrowing.control<QPushButton>("BitBtn2"),
+            borrowing.control<QPushButton>("BitBtn3"), borrowing.control<QPushButton>("BitBtn4"),
+            borrowing.control<QPushButton>("BitBtn5"), borrowing.control<QPushButton>("BitBtn6")};
         for (int tag = 0; tag < 6; ++tag)
             QCOMPARE(amounts[tag]->property("tag").toInt(), tag);
     }

@@ -2,13 +2,13 @@
 // gives (and that it never writes the game), the hint tooltip, the hand's cards
 // across the top and the keyboard.
 
+#include "table/windows/DecisionWindow.h"
 #include "SyntheticSheets.h"
 #include "TestSupport.h"
 #include "engine/Game.h"
 #include "engine/HandRules.h"
 #include "setup/TableSettings.h"
 #include "strategy/HintAdvice.h"
-#include "table/windows/DecisionWindow.h"
 
 #include <QPushButton>
 
@@ -228,7 +228,8 @@ private slots:
         // Switched on, it shows at the next decision.
         table.settings.Hints = true;
         table.open();
-        const QString hint = QString::fromStdString(BuildHint(table.game, FirstHand, OfferFor(table.game)));
+        const QString hint =
+            QString::fromStdString(BuildHint(table.game, FirstHand, OfferFor(table.game)));
         QVERIFY(hint.startsWith(QStringLiteral("Hint:  You should Split.")));
         QCOMPARE(table.window->toolTip(), hint);
         for (QPushButton* button : table.buttons())

@@ -1,10 +1,10 @@
 // The number display and the bevelled frame, checked pixel by pixel against a
 // Digits sheet whose every glyph has its own colour.
 
-#include "table/MoneyText.h"
 #include "table/Painting.h"
 #include "DigitSheet.h"
 #include "TestSupport.h"
+#include "table/MoneyText.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -126,8 +126,8 @@ private slots:
         const int L = 40, T = 30, R = 100, B = 60;
         const int midX = 70, midY = 45;
 
-        for (BevelStyle style : {BevelStyle::SunkenWide, BevelStyle::RaisedWide,
-                                 BevelStyle::Sunken, BevelStyle::Raised}) {
+        for (BevelStyle style : {BevelStyle::SunkenWide, BevelStyle::RaisedWide, BevelStyle::Sunken,
+                                 BevelStyle::Raised}) {
             const int e =
                 style == BevelStyle::SunkenWide || style == BevelStyle::RaisedWide ? 8 : 4;
             const bool sunken = style == BevelStyle::SunkenWide || style == BevelStyle::Sunken;
@@ -138,7 +138,8 @@ private slots:
                 QPainter painter(&image);
                 DrawBevel(painter, L, T, R, B, style);
             }
-            const QByteArray name = QByteArray("style ") + QByteArray::number(static_cast<int>(style));
+            const QByteArray name =
+                QByteArray("style ") + QByteArray::number(static_cast<int>(style));
             struct Probe {
                 int x, y;
                 QRgb colour;

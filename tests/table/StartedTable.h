@@ -8,6 +8,8 @@
 #include "platform/Folders.h"
 #include "table/TableWindow.h"
 
+#include "TestSupport.h"
+
 #include <QAction>
 #include <QPushButton>
 #include <QTimer>
@@ -15,11 +17,6 @@
 #include <memory>
 
 namespace dealmoor::testing {
-
-// The folder the build draws the pictures, sounds and help pages into.
-inline std::string TestProgramDir() {
-    return DEALMOOR_PROGRAM_DIR;
-}
 
 struct StartedTable {
     std::unique_ptr<Session> session = started();

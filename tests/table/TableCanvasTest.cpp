@@ -5,8 +5,8 @@
 #include "SyntheticSheets.h"
 #include "TestSupport.h"
 
-#include "engine/Game.h"
 #include "engine/Characters.h"
+#include "engine/Game.h"
 #include "table/TableCanvas.h"
 
 #include <QTemporaryDir>
@@ -222,7 +222,8 @@ private slots:
         canvas->LoadCharacterSheets(dir.path() + QLatin1Char('/'));
         canvas->SetFace(2, 0);
         QCOMPARE(canvas->selectedCharacter(), 3);
-        canvas->DrawDealer(DealerPose::Rest); // leaves felt in the shared buffer where the wall will be
+        canvas->DrawDealer(
+            DealerPose::Rest); // leaves felt in the shared buffer where the wall will be
         canvas->SetFace(2, 3);
 
         // Character 3: 202 wide, 21 down, centred on x 125 -> x 24..225.

@@ -149,11 +149,10 @@ private slots:
         QImage picture;
         WatchedHost host(table.window.presenter());
         host.onMoment = [&](DealerPose pose, bool balloon) {
-            const bool moment = reaching ? pose == DealerPose::ReachDown &&
-                                               host.highlighted == game.CurrentSeat &&
-                                               game.Hands[game.CurrentSeat].CardCount >= 2
-                                         : balloon && pose == DealerPose::Rest &&
-                                               game.DealerHand().CardCount >= 3;
+            const bool moment =
+                reaching ? pose == DealerPose::ReachDown && host.highlighted == game.CurrentSeat &&
+                               game.Hands[game.CurrentSeat].CardCount >= 2
+                         : balloon && pose == DealerPose::Rest && game.DealerHand().CardCount >= 3;
             if (picture.isNull() && game.TotalHands >= 2 && moment && CardsOnTable(game) >= 10) {
                 picture = table.window.grab().toImage();
                 host.onMoment = nullptr;

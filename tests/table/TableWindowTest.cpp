@@ -2,13 +2,13 @@
 // dealing, the speed button, pauses, the seat and card count messages, help,
 // and the layout it applies when resized.
 
+#include "table/TableWindow.h"
 #include "engine/Game.h"
 #include "setup/SettingsFile.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
-#include "table/TableWindow.h"
 #include "table/windows/BetWindow.h"
 #include "table/windows/DecisionWindow.h"
 

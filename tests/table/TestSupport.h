@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace dealmoor::testing {
@@ -26,6 +27,12 @@ namespace dealmoor::testing {
 inline constexpr const char* TestFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 inline constexpr int TestFontPointSize = 9;
 inline constexpr int DefaultModalTimeoutMs = 5000;
+
+// The program folder the build draws the pictures, sounds and help pages into
+// (the tests themselves are built elsewhere).
+inline std::string TestProgramDir() {
+    return DEALMOOR_PROGRAM_DIR;
+}
 
 // HOME, XDG_CONFIG_HOME and XDG_DATA_HOME point into a temporary folder for as
 // long as this object lives.

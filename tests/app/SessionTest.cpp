@@ -1,0 +1,101 @@
+// The session's start-up and its saves: the start-up order decides what a first
+// run writes and keeps, and a save is one atomic replacement of the whole file.
+
+#include "app/Session.h"
+#include "engine/Characters.h"
+#include "engine/StrategyCard.h"
+#include "strategy/StrategyFile.h"
+#include "tests/platform/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace dealmoor {
+namespace {
+
+using testing::ReadFile;
+using testing::ScopedEnv;
+using testing::TempFolder;
+using testing::WriteFile;
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() {
+        std::filesystem::create_directories(dir / "prog");
+        std::filesystem::create_directories(dir / "config");
+    }
+    Session started() const {
+        Session session(dir / "prog/", dir / "config/");
+        session.Start();
+        return session;
+    }
+    std::string settingsFile() const { return dir / "config/DMOOR.INI"; }
+
+    TempFolder dir;
+    ScopedEnv home{"HOME", dir / "home"};
+    ScopedEnv data{"XDG_DATA_HOME", dir / "data"};
+};
+
+TEST_F(SessionTest, AFirstRunSeatsTheTableAndMakesTheDefaultCards) {
+    const Session session = started();
+    const Game& game = session.game();
+    EXPECT_EQ(game.HouseRules, HouseRules{});
+    EXPECT_EQ(game.SeatCount, MaxSeats);
+    EXPECT_EQ(game.Speed, Speed::Fast);
+    EXPECT_EQ(game.TotalHands, 0);
+    EXPECT_EQ(game.CurrentSeat, 1);
+    EXPECT_EQ(game.Shoe.ShoePos, 1) << "a freshly shuffled shoe";
+    EXPECT_EQ(game.Seats[1].Name, DefaultHumanName);
+    EXPECT_TRUE(game.Seats[1].Human);
+    EXPECT_EQ(session.settings().DataDir, dir / "prog/");
+
+    // The cards are made before seat 1 is renamed: its card carries the
+    // character's name, as the first run always wrote it.
+    StrategyCard card;
+    ASSERT_TRUE(ReadCardFile(dir / "prog/cplayer1.stc", card));
+    EXPECT_EQ(card.titleText(), "Strategy Card -- Dan Deerfield");
+    for (int number : {2, 3, 5, 7, 8}) {
+        EXPECT_TRUE(std::filesystem::exists(dir / ("prog/" + DefaultCardFileName(number))))
+            << number;
+    }
+}
+
+TEST_F(SessionTest, WhatASessionSavesTheNextOneStartsWith) {
+    Session first = started();
+    first.game().SeatCount = 3;
+    first.game().Speed = Speed::Slow;
+    first.game().Seats[2].Credits = 4321.5;
+    first.game().HouseRules.LateSurrender = true;
+    first.settings().Hints = false;
+    ASSERT_TRUE(first.Save().ok);
+
+    const Session next = started();
+    EXPECT_EQ(next.game().SeatCount, 3);
+    EXPECT_EQ(next.game().Speed, Speed::Slow);
+    EXPECT_EQ(next.game().Seats[2].Credits, 4321.5);
+    EXPECT_TRUE(next.game().HouseRules.LateSurrender);
+    EXPECT_FALSE(next.settings().Hints);
+    EXPECT_EQ(next.game().TotalHands, 0) << "the deal counter is never kept";
+}
+
+TEST_F(SessionTest, ASaveThatCannotBeCompletedLeavesTheWholeOldFile) {
+    Session session = started();
+    ASSERT_TRUE(session.Save().ok);
+    const std::string before = ReadFile(settingsFile());
+    session.game().Seats[1].Credits = 1;
+    session.game().HouseRules.Cards = 52;
+    WriteResult result;
+    {
+        // Room for part of the file only: no section may land without the others.
+        const testing::FileSizeLimit limit(before.size() / 2);
+        result = session.Save();
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Unable to write to " + settingsFile());
+    EXPECT_EQ(ReadFile(settingsFile()), before);
+}
+
+} // namespace
+} // namespace dealmoor
