@@ -1,12 +1,16 @@
 #include "app/Session.h"
 
 #include "engine/Characters.h"
+#include "engine/Deal.h"
 #include "engine/Shoe.h"
+#include "platform/Folders.h"
 #include "platform/ProfileFile.h"
 #include "setup/DataFolder.h"
 #include "setup/SoundDefaults.h"
 #include "strategy/StrategyFile.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace dealmoor {
@@ -14,6 +18,16 @@ namespace dealmoor {
 Session::Session(std::string programDir, std::string windowsDir) {
     settings_.ProgramDir = std::move(programDir);
     settings_.WindowsDir = std::move(windowsDir);
+    writer_ = std::thread([this] { writeInTheBackground(); });
+}
+
+Session::~Session() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_one();
+    writer_.join(); // a save already handed over is finished first
 }
 
 void Session::Start() {
@@ -46,8 +60,68 @@ void Session::Start() {
     LoadSeatCards(game_, settings_.DataDir);
 }
 
-WriteResult Session::Save() const {
-    return WriteSettings(game_, settings_, settingsPath());
+std::optional<std::string> Session::SettingsProblem() const {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const std::string& folder = settings_.WindowsDir;
+    if (!fs::is_directory(folder, ec)) {
+        return "the folder " + folder + " does not exist and cannot be made";
+    }
+    const std::string path = settingsPath();
+    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) {
+        return path + " is not a file";
+    }
+    if (!IsWritableDir(folder)) {
+        return "the folder " + folder + " cannot be written";
+    }
+    return std::nullopt;
+}
+
+Session::Snapshot Session::snapshot() const {
+    return {TableBeforeDeal(game_), settings_};
+}
+
+WriteResult Session::write(const Snapshot& snapshot) {
+    const std::lock_guard lock(fileMutex_);
+    return WriteSettings(snapshot.game, snapshot.settings, SettingsPath(snapshot.settings));
+}
+
+void Session::saveSoon() {
+    auto next = std::make_unique<Snapshot>(snapshot());
+    {
+        const std::lock_guard lock(mutex_);
+        pending_ = std::move(next); // a newer table replaces one not yet written
+    }
+    wake_.notify_one();
+}
+
+WriteResult Session::saveNow() {
+    {
+        // What waits in the background is older than what is written now.
+        const std::lock_guard lock(mutex_);
+        pending_.reset();
+    }
+    return write(snapshot());
+}
+
+WriteResult Session::lastBackgroundSave() const {
+    const std::lock_guard lock(mutex_);
+    return lastBackground_;
+}
+
+void Session::writeInTheBackground() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || pending_ != nullptr; });
+        if (pending_ == nullptr) {
+            return; // stopping, nothing left to write
+        }
+        const std::unique_ptr<Snapshot> next = std::move(pending_);
+        lock.unlock();
+        const WriteResult result = write(*next);
+        lock.lock();
+        lastBackground_ = result;
+    }
 }
 
 } // namespace dealmoor

@@ -66,7 +66,18 @@ void startThinking(Game& game, TableHost& host) {
     host.SetThinkingTimer(true);
 }
 
+void rememberDealStart(Game& game) {
+    DealStart& start = game.BeforeDeal;
+    for (int s = 1; s <= MaxSeats; ++s) {
+        start.Credits[s] = game.Seats[s].Credits;
+        start.Borrowed[s] = game.Seats[s].Borrowed;
+        start.LastBet[s] = game.Seats[s].LastBet;
+    }
+    start.TotalHands = game.TotalHands;
+}
+
 void startDeal(Game& game, TableHost& host) {
+    rememberDealStart(game);
     game.DealInProgress = true;
     ++game.TotalHands;
     if (host.WantsCaptions()) {
@@ -396,6 +407,8 @@ void announceDealer(Game& game, TableHost& host) {
     host.Pause(1.5);
 }
 
+// The end of every deal: the counts reported, the dealer's hand cleared, the
+// shoe shuffled when due, and the next automatic deal armed.
 void closeDeal(Game& game, TableHost& host) {
     Release(host, SeatsInPlay(game));
     ReportCounts(game, host);
@@ -410,18 +423,42 @@ void closeDeal(Game& game, TableHost& host) {
     }
 }
 
-} // namespace
-
-void PlayDeal(Game& game, TableHost& host) {
-    if (game.DealInProgress) {
-        return;
+// The same end without the table, when the program closes during it: every
+// payment is made, so the deal counts; nothing more is shown or armed.
+void closeDealQuietly(Game& game) {
+    game.HiOpt1Count = RunningHiOpt1(game);
+    game.HiOpt2Count = RunningHiOpt2(game);
+    game.CountedCards = game.Shoe.ShoePos;
+    ClearHand(game, DealerSlot);
+    if (ReshuffleDue(game)) {
+        ShuffleShoe(game, nullptr);
     }
-    startDeal(game, host);
+    game.AutoDealsLeft = 0;
+    game.DealInProgress = false;
+}
+
+void clearTable(Game& game) {
+    for (int slot = 0; slot < HandSlots; ++slot) {
+        ClearHand(game, slot);
+    }
+    for (int s = 1; s <= MaxSeats; ++s) {
+        Seat& seat = game.Seats[s];
+        seat.Bet = 0;
+        seat.SplitBet = 0;
+        seat.InsuranceBet = 0;
+        seat.HasSplit = false;
+    }
+    game.SplitRequested = false;
+    game.InsuranceOffer = false;
+    game.ResolvedHands = 0;
+    game.SplitHands = 0;
+    game.Decision = DecisionCode::Stand;
+}
+
+// Bets, cards, turns, the dealer and every payment; returns false when nobody bet.
+bool playHands(Game& game, TableHost& host) {
     if (takeBets(game, host) == 0) {
-        // Nobody put up a stake: the deal is taken back and nothing re-arms.
-        --game.TotalHands;
-        game.DealInProgress = false;
-        return;
+        return false;
     }
     dealFirstCards(game, host);
     dealHoleCard(game, host);
@@ -433,17 +470,65 @@ void PlayDeal(Game& game, TableHost& host) {
         host.DrawDealer(DealerPose::Rest);
         host.ShowBalloon(TextDealerHas, TextBlackjack);
         SettleDealerBlackjack(game, host, insurance);
-    } else {
-        host.DrawDealer(DealerPose::Rest);
-        for (int s = 1; s <= SeatsInPlay(game); ++s) {
-            playSeat(game, host, s);
-        }
-        SettleSpecials(game, host);
-        playDealer(game, host);
-        announceDealer(game, host);
-        SettleAllSeats(game, host);
+        return true;
     }
-    closeDeal(game, host);
+    host.DrawDealer(DealerPose::Rest);
+    for (int s = 1; s <= SeatsInPlay(game); ++s) {
+        playSeat(game, host, s);
+    }
+    SettleSpecials(game, host);
+    playDealer(game, host);
+    announceDealer(game, host);
+    SettleAllSeats(game, host);
+    return true;
+}
+
+} // namespace
+
+void PlayDeal(Game& game, TableHost& host) {
+    if (game.DealInProgress) {
+        return;
+    }
+    try {
+        startDeal(game, host);
+        if (!playHands(game, host)) {
+            // Nobody put up a stake: the deal is taken back and nothing re-arms.
+            --game.TotalHands;
+            game.DealInProgress = false;
+            return;
+        }
+    } catch (const DealCalledOff&) {
+        CallOffDeal(game);
+        return;
+    }
+    try {
+        closeDeal(game, host);
+    } catch (const DealCalledOff&) {
+        closeDealQuietly(game);
+    }
+}
+
+void CallOffDeal(Game& game) {
+    if (!game.DealInProgress) {
+        return;
+    }
+    const DealStart& start = game.BeforeDeal;
+    for (int s = 1; s <= MaxSeats; ++s) {
+        Seat& seat = game.Seats[s];
+        seat.Credits = start.Credits[s];
+        seat.Borrowed = start.Borrowed[s];
+        seat.LastBet = start.LastBet[s];
+    }
+    game.TotalHands = start.TotalHands;
+    clearTable(game);
+    game.AutoDealsLeft = 0;
+    game.DealInProgress = false;
+}
+
+Game TableBeforeDeal(const Game& game) {
+    Game before = game;
+    CallOffDeal(before);
+    return before;
 }
 
 int PauseMilliseconds(double seconds, Speed speed) {

@@ -12,6 +12,15 @@ class TableHost;
 // second call while a deal runs does nothing.
 void PlayDeal(Game& game, TableHost& host);
 
+// Calls the running deal off: every seat's money as it stood before the deal,
+// no stake and no card on the table, the deal not counted, automatic dealing
+// stopped. Nothing happens when no deal runs.
+void CallOffDeal(Game& game);
+
+// The table as it stood before the running deal (the game itself when no deal
+// runs): what is saved while a deal is half played.
+Game TableBeforeDeal(const Game& game);
+
 // How long a pause of the given nominal seconds lasts at a speed.
 int PauseMilliseconds(double seconds, Speed speed);
 

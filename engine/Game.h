@@ -90,6 +90,15 @@ struct RandomSource {
     bool FastShuffle = false;
 };
 
+// The money every seat held when the running deal began, and the deal count:
+// what a deal called off puts back.
+struct DealStart {
+    std::array<double, MaxSeats + 1> Credits{};
+    std::array<double, MaxSeats + 1> Borrowed{};
+    std::array<double, MaxSeats + 1> LastBet{};
+    int32_t TotalHands = 0;
+};
+
 struct Game {
     std::array<Seat, MaxSeats + 1> Seats{}; // 1..6
     std::array<Hand, HandSlots> Hands{};    // 0 dealer, 1..6 first, 7..12 second
@@ -115,6 +124,7 @@ struct Game {
     int32_t HiOpt1Count = 0;
     int32_t HiOpt2Count = 0;
     std::string BaseCaption = "Dealmoor 97";
+    DealStart BeforeDeal{}; // meaningful while DealInProgress
 
     Hand& DealerHand() { return Hands[DealerSlot]; }
     const Hand& DealerHand() const { return Hands[DealerSlot]; }

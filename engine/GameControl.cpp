@@ -45,7 +45,14 @@ bool NewGameDealsAtOnce(const Game& game) {
 }
 
 void ShuffleAndDeal(Game& game, TableHost& host) {
-    ShuffleShoe(game, &host);
+    try {
+        ShuffleShoe(game, &host);
+    } catch (const DealCalledOff&) {
+        // The program is closing in the middle of the show: the shoe is mixed
+        // quietly and nothing is dealt.
+        ShuffleShoe(game, nullptr);
+        return;
+    }
     PlayDeal(game, host);
 }
 

@@ -33,7 +33,19 @@ struct HouseRules {
     bool operator==(const HouseRules&) const = default;
 };
 
+// The smallest table minimum the game plays with: every stake is worth something.
+inline constexpr double LowestTableMin = 0.50;
+// What a blackjack may pay, besides the stake: from even money to 3 to 1.
+inline constexpr double LowestBlackjackPays = 1.0;
+inline constexpr double HighestBlackjackPays = 3.0;
+
 // The standard rules: what a first run plays and what "Use Standard Rules" restores.
 void ApplyStandardRules(HouseRules& rules);
+
+// Brings the money rules of a record read from a file within the range where
+// the rules hold: a table minimum of at least 0.50 (below the largest money
+// amount), a maximum no lower than the minimum, and a blackjack payoff
+// between 1 and 3.
+void KeepMoneyRulesInRange(HouseRules& rules);
 
 } // namespace dealmoor

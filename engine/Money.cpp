@@ -26,6 +26,13 @@ bool Covers(double have, double need) {
     return Cents(have) >= Cents(need);
 }
 
+double WithinMoneyLimit(double amount) {
+    if (std::isnan(amount)) {
+        return 0;
+    }
+    return std::clamp(amount, -MoneyLimit, MoneyLimit);
+}
+
 std::string FormatFileMoney(double amount) {
     return FixedText(amount, 2);
 }

@@ -18,6 +18,13 @@ double RoundToCents(double amount);
 // Whether `have` covers `need`, to the cent.
 bool Covers(double have, double need);
 
+// The most credits or debt a seat can hold: far beyond any evening at the
+// table, and small enough that every amount is written and read back exactly.
+inline constexpr double MoneyLimit = 1e12;
+
+// An amount brought within -MoneyLimit..MoneyLimit; what is not a number is 0.
+double WithinMoneyLimit(double amount);
+
 // Money as the settings file holds it: two decimals, "." whatever the locale.
 std::string FormatFileMoney(double amount);
 // The blackjack payoff: one decimal, "." whatever the locale.

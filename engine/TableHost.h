@@ -21,6 +21,12 @@ enum class DealerPose {
     HandOpen = 5,    // left hand opening over the card
 };
 
+// Thrown by a host from any of its calls to call the running deal off (the
+// program is closing): the engine then puts the table back as it stood before
+// the deal, every stake returned and nothing dealt. A host throws it only while
+// a deal runs.
+struct DealCalledOff {};
+
 // Seat panel colours: the seat being served is highlighted, the others released.
 enum class PanelColour { Release, Highlight };
 

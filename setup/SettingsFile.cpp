@@ -94,15 +94,15 @@ void readSeat(Game& game, const ProfileFile& file, int seat) {
     s.HasSplit = false;
 
     const int held = defaultsCharacter(s.Number, seat);
-    s.LastBet = section.money("LastBet", 0);
+    s.LastBet = std::max(WithinMoneyLimit(section.money("LastBet", 0)), 0.0);
     const std::string stem =
         section.text("StrategyFile", SeatDefaultCardStem(held), ProfileValueMax);
     s.Name = section.text("Name", seat == 1 ? DefaultHumanName : CharacterName(held), NameMax);
     s.Number = static_cast<uint8_t>(section.integer("Number", seat, 1, MaxCharacters));
     s.Human = section.flag("Human", seat == 1);
     s.About = section.text("About", CharacterAbout(s.Number), AboutMax);
-    s.Credits = section.money("Credits", StartingCredits);
-    s.Borrowed = section.money("Borrowed", StartingCredits);
+    s.Credits = WithinMoneyLimit(section.money("Credits", StartingCredits));
+    s.Borrowed = WithinMoneyLimit(section.money("Borrowed", StartingCredits));
     // A card name that could reach outside the data folder is not used.
     s.StrategyFile =
         IsUsableCardStem(stem) ? CutText(stem, StrategyFileMax) : SeatDefaultCardStem(s.Number);
@@ -243,6 +243,7 @@ void ReadHouseRules(HouseRules& r, const ProfileFile& file) {
     r.BlackjackPays = section.money("BlackjackPays", standard.BlackjackPays);
     r.TableMin = section.money("TableMin", standard.TableMin);
     r.TableMax = section.money("TableMax", standard.TableMax);
+    KeepMoneyRulesInRange(r);
 }
 
 void ReadPlayers(Game& game, const ProfileFile& file) {

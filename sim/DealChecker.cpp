@@ -73,6 +73,10 @@ void DealChecker::cardTaken(int slot) {
     }
     SeatBook& book = books_[slot];
     const Seat& seat = game_.Seats[slot];
+    // A stake below nothing would pay the seat for sitting in.
+    if (seat.Bet <= 0) {
+        fail(slot, "a hand was dealt on a stake of " + FixedText(seat.Bet, 2));
+    }
     book.stake[FirstHand] = seat.Bet;
     book.live[FirstHand] = true;
     book.placed += seat.Bet;
@@ -83,6 +87,9 @@ void DealChecker::cardTaken(int slot) {
 }
 
 void DealChecker::insurancePlaced(int seat, double stake) {
+    if (stake < 0) {
+        fail(seat, "an insurance stake of " + FixedText(stake, 2));
+    }
     books_[seat].insurance += stake;
     books_[seat].placed += stake;
 }

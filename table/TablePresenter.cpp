@@ -15,7 +15,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
 #include <algorithm>
+#include <utility>
 
 namespace dealmoor {
 
@@ -62,36 +67,86 @@ void TablePresenter::repaintTable() {
         SeatPanel(seat, seat == shown ? PanelColour::Highlight : PanelColour::Release);
 }
 
+namespace {
+
+// Counts a wait of the deal for as long as it lasts.
+class Waiting {
+public:
+    explicit Waiting(int& waits) : waits_(waits) { ++waits_; }
+    ~Waiting() { --waits_; }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+
+private:
+    int& waits_;
+};
+
+} // namespace
+
+void TablePresenter::callOffDeal() {
+    callingOff_ = true;
+    if (pauseLoop_ != nullptr)
+        pauseLoop_->quit();
+    // A message the deal's windows are showing goes too, then the windows.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible())
+            box->done(QMessageBox::Ok);
+    }
+    for (QDialog* window :
+         {static_cast<QDialog*>(betWindow_), static_cast<QDialog*>(decisionWindow_)}) {
+        if (window != nullptr && window->isVisible())
+            window->done(QDialog::Rejected);
+    }
+}
+
+void TablePresenter::goOnUnlessCalledOff() const {
+    if (callingOff_)
+        throw DealCalledOff{};
+}
+
 void TablePresenter::Pause(double seconds) {
+    goOnUnlessCalledOff();
+    const Waiting waiting(waits_);
     // The speed is read once: a change during this pause applies to the next one.
     const int wait = PauseMilliseconds(seconds, game_.Speed);
     const uint64_t end = TickCountMs() + static_cast<uint64_t>(std::max(wait, 0));
     QEventLoop loop;
+    QEventLoop* const outer = std::exchange(pauseLoop_, &loop);
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     // Waits for events with a timeout: the window stays alive, the CPU stays idle.
-    for (uint64_t now = TickCountMs(); now < end; now = TickCountMs()) {
+    for (uint64_t now = TickCountMs(); now < end && !callingOff_; now = TickCountMs()) {
         timer.start(static_cast<int>(end - now));
         loop.exec();
     }
     if (wait <= 0)
         QCoreApplication::processEvents();
+    pauseLoop_ = outer;
+    goOnUnlessCalledOff();
 }
 
 double TablePresenter::AskBet(int seat, BetKind kind) {
+    goOnUnlessCalledOff();
     if (betWindow_ == nullptr)
         return 0; // no bet window: the seat sits the deal out, or takes no insurance
+    const Waiting waiting(waits_);
     betWindow_->placeOver(canvas_.SeatArea);
-    return betWindow_->ask(seat, kind);
+    const double amount = betWindow_->ask(seat, kind);
+    goOnUnlessCalledOff();
+    return amount;
 }
 
 Decision TablePresenter::AskDecision(int /*seat*/, int hand, const DecisionOffer& offered) {
+    goOnUnlessCalledOff();
     if (decisionWindow_ == nullptr)
         return Decision::Stand;
+    const Waiting waiting(waits_);
     decisionWindow_->placeOver(canvas_.SeatArea);
-    return decisionWindow_->ask(hand, offered);
+    const Decision answer = decisionWindow_->ask(hand, offered);
+    goOnUnlessCalledOff();
+    return answer;
 }
 
 void TablePresenter::DrawDealer(DealerPose pose) {
@@ -144,7 +199,11 @@ void TablePresenter::PlayBlackjackSound() {
     sounds_->PlayBlackjackSound();
 }
 bool TablePresenter::PlayShuffleSound() {
-    return sounds_->PlayShuffleSound();
+    goOnUnlessCalledOff();
+    const Waiting waiting(waits_);
+    const bool sounded = sounds_->PlayShuffleSound();
+    goOnUnlessCalledOff();
+    return sounded;
 }
 
 void TablePresenter::SetCaption(std::string_view caption) {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class QEventLoop;
 class QTimer;
 class QWidget;
 
@@ -42,6 +43,13 @@ public:
 
     // The whole table: dealer at rest, the current seat's face, every panel.
     void repaintTable();
+
+    // The program is closing: every wait of the running deal ends at once and
+    // the deal's next call to this host calls the deal off (DealCalledOff).
+    void callOffDeal();
+    // Whether the deal (or a new game's shuffle) is waiting in one of this
+    // host's calls right now.
+    bool waiting() const { return waits_ > 0; }
     SoundPlayers& sounds() { return *sounds_; }
     // Fires 200 ms after a deal armed it; the table window deals on it.
     QTimer& autoDealTimer() { return *autoModeTimer_; }
@@ -69,6 +77,8 @@ public:
 private:
     // The waiting human seat's face changes every 2 seconds.
     void onThinkingTick();
+    // Every call of the deal passes here: once the deal is called off, it ends.
+    void goOnUnlessCalledOff() const;
 
     Game& game_;
     const TableSettings& settings_;
@@ -81,6 +91,9 @@ private:
     QTimer* autoModeTimer_; // "AutoModeTimer"
     BetWindow* betWindow_ = nullptr;
     DecisionWindow* decisionWindow_ = nullptr;
+    bool callingOff_ = false;
+    int waits_ = 0;                   // nested waits of the deal right now
+    QEventLoop* pauseLoop_ = nullptr; // the innermost pause, quit to call the deal off
 };
 
 } // namespace dealmoor

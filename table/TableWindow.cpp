@@ -35,6 +35,9 @@ const char* const HelpFolder = "help/";
 // The window's size when it is not maximised.
 constexpr QSize NormalWindowSize{1024, 768};
 
+// How often a closing window looks whether the called-off deal has unwound.
+constexpr int CalmCheckMs = 10;
+
 // The Deal button's two captions: dealing by hand, or automatic dealing on.
 const char* const DealCaption = "&Deal";
 const char* const AutoDealOffCaption = "Auto &Deal Off";
@@ -78,6 +81,9 @@ QAction* namedAction(QMenu* menu, const char* name, const char* caption) {
 }
 
 } // namespace
+
+const char* const TableWindow::LeaveTheTableQuestion =
+    "Leave the table? The deal in progress will be called off and its stakes returned.";
 
 TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
     : QMainWindow(parent), game_(game), settings_(settings) {
@@ -144,8 +150,10 @@ void TableWindow::createMenus() {
                          bool TableSettings::*flag) {
         QAction* action = namedAction(menu, name, caption);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, flag](bool checked) { settings_.*flag = checked; });
+        connect(action, &QAction::triggered, this, [this, flag](bool checked) {
+            settings_.*flag = checked;
+            settingChanged();
+        });
         return action;
     };
 
@@ -307,7 +315,21 @@ void TableWindow::onDealClicked() {
         StopAutoDeal(game_);
         showAutoDeal();
     }
+    playDeal();
+}
+
+void TableWindow::playDeal() {
+    if (!CanStartDeal(game_))
+        return; // the Deal button pressed again while a deal runs
     PlayDeal(game_, *presenter_);
+    showAutoDeal();
+    if (!closeAfterDeal_)
+        settingChanged(); // a finished deal moved money: keep it
+}
+
+void TableWindow::settingChanged() {
+    if (store_ != nullptr)
+        store_->saveSoon();
 }
 
 void TableWindow::onAutoDealToggled(bool on) {
@@ -325,9 +347,12 @@ void TableWindow::onAutoDealTimer() {
 }
 
 void TableWindow::setSpeed(Speed speed) {
+    const bool changed = game_.Speed != speed;
     game_.Speed = speed;
     speedItems_[indexOf(speed)]->setChecked(true);
     speedButton_->setText(QString::fromLatin1(SpeedCaptions[indexOf(speed)]));
+    if (changed)
+        settingChanged();
 }
 
 void TableWindow::onSpeedClicked() {
@@ -373,18 +398,78 @@ void TableWindow::onCardCountChosen() {
 
 // ---- Closing
 
+void TableWindow::reportSettingsProblem(const std::string& problem) {
+    ShowInformation(this, QStringLiteral("Dealmoor cannot keep its settings: ") +
+                              QString::fromStdString(problem) +
+                              QStringLiteral(".\n\nYou can play, but the credits, debts, seats, "
+                                             "house rules and options of this session will "
+                                             "not be there the next time."));
+}
+
+void TableWindow::closeOnceCalm() {
+    QTimer::singleShot(CalmCheckMs, this, [this] {
+        if (game_.DealInProgress || presenter_->waiting())
+            closeOnceCalm();
+        else
+            close();
+    });
+}
+
+void TableWindow::closeQuietly() {
+    closeQuietly_ = true;
+    close();
+}
+
+bool TableWindow::leaveInTheMiddleOfADeal() {
+    if (closeQuietly_)
+        return true;
+    return QMessageBox::question(
+               this, QStringLiteral("Dealmoor"), QString::fromLatin1(LeaveTheTableQuestion),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool TableWindow::saveForClosing() {
+    if (store_ == nullptr)
+        return true;
+    for (;;) {
+        const WriteResult saved = store_->saveNow();
+        lastSaveError_ = saved.ok ? std::string() : saved.message;
+        if (saved.ok)
+            return true;
+        if (closeQuietly_)
+            return true; // nobody is there to ask; the old file stays as it was
+        // The old file stays as it was whatever the player chooses.
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Dealmoor"),
+                        QString::fromStdString(saved.message), QMessageBox::NoButton, this);
+        QPushButton* retry = box.addButton(QStringLiteral("&Retry"), QMessageBox::AcceptRole);
+        QPushButton* quit =
+            box.addButton(QStringLiteral("&Quit Without Saving"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(retry);
+        box.exec();
+        if (box.clickedButton() == retry)
+            continue;
+        return box.clickedButton() == quit;
+    }
+}
+
 void TableWindow::closeEvent(QCloseEvent* event) {
-    if (game_.DealInProgress) {
-        event->ignore(); // the deal must finish first
+    if (game_.DealInProgress || presenter_->waiting()) {
+        event->ignore();
+        if (!closeAfterDeal_ && leaveInTheMiddleOfADeal()) {
+            // The deal unwinds from wherever it waits; the window closes after it.
+            closeAfterDeal_ = true;
+            presenter_->callOffDeal();
+            closeOnceCalm();
+        }
         return;
     }
     settings_.Maxed = isMaximized();
-    // A settings file that cannot be written is reported, but never keeps the
-    // player at the table: the file from the last good closing stays as it was.
-    const WriteResult saved = saver_ ? saver_() : WriteResult{};
-    lastSaveError_ = saved.ok ? std::string() : saved.message;
-    if (!saved.ok)
-        ShowInformation(this, QString::fromStdString(saved.message));
+    if (!saveForClosing()) {
+        event->ignore(); // the player stays at the table
+        closeAfterDeal_ = false;
+        return;
+    }
     help_->close();
     event->accept();
 }

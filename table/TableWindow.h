@@ -6,7 +6,7 @@
 // pictures, sounds and questions go through the TablePresenter it owns.
 
 #include "engine/Game.h"
-#include "setup/SettingsFile.h"
+#include "setup/SettingsStore.h"
 #include "table/SpriteSheets.h"
 
 #include <QMainWindow>
@@ -43,8 +43,16 @@ public:
 
     // The bet and decision windows, created once after the table window.
     void createDealWindows();
-    // Closing saves through this; without it nothing is written.
-    void setSaver(std::function<WriteResult()> saver) { saver_ = std::move(saver); }
+    // Where the settings are kept: after every deal, on every change, at closing.
+    // Without a store nothing is written.
+    void setStore(SettingsStore* store) { store_ = store; }
+    // Tells the player, once, that the settings folder cannot keep anything.
+    void reportSettingsProblem(const std::string& problem);
+
+    // Closing without a question: a deal in progress is called off, its stakes
+    // returned, the table saved as it stood before it (a logout, a shutdown, an
+    // interrupt from the terminal).
+    void closeQuietly();
 
     void setSpeed(Speed speed);
     // Places the views, buttons and panels for the window's size, then repaints.
@@ -59,6 +67,9 @@ public:
     // The settings file's message when it could not be written at closing ("" when it was).
     const std::string& lastSaveError() const { return lastSaveError_; }
 
+    // The question asked when the player closes during a deal.
+    static const char* const LeaveTheTableQuestion;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -72,6 +83,17 @@ private:
     void showSeatPanels();
     // The Deal button's caption and the Auto Deal tick follow automatic dealing.
     void showAutoDeal();
+    // A setting changed: the settings file follows.
+    void settingChanged();
+    // Plays one deal from start to end and keeps the table that results.
+    void playDeal();
+    // The settings file written at closing, asking again when it cannot be: true
+    // when the window may close.
+    bool saveForClosing();
+    // The player is asked whether to leave in the middle of a deal.
+    bool leaveInTheMiddleOfADeal();
+    // Closes as soon as the called-off deal has unwound.
+    void closeOnceCalm();
     LayoutControls layoutControls() const;
 
     void onDealClicked();  // Button6 "&Deal": one deal; during automatic dealing, stops it
@@ -87,8 +109,10 @@ private:
     Game& game_;
     TableSettings& settings_;
     SpriteSheets sheets_;
-    std::function<WriteResult()> saver_;
+    SettingsStore* store_ = nullptr;
     std::string lastSaveError_;
+    bool closeQuietly_ = false;   // no questions: the desktop or a signal closes the game
+    bool closeAfterDeal_ = false; // closing waits for the called-off deal to unwind
     std::unique_ptr<HelpViewer> help_;
     TableCanvas* canvas_ = nullptr;
     TablePresenter* presenter_ = nullptr;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace dealmoor {
@@ -26,9 +27,9 @@ protected:
         std::filesystem::create_directories(dir / "prog");
         std::filesystem::create_directories(dir / "config");
     }
-    Session started() const {
-        Session session(dir / "prog/", dir / "config/");
-        session.Start();
+    std::unique_ptr<Session> started() const {
+        auto session = std::make_unique<Session>(dir / "prog/", dir / "config/");
+        session->Start();
         return session;
     }
     std::string settingsFile() const { return dir / "config/DMOOR.INI"; }
@@ -39,8 +40,8 @@ protected:
 };
 
 TEST_F(SessionTest, AFirstRunSeatsTheTableAndMakesTheDefaultCards) {
-    const Session session = started();
-    const Game& game = session.game();
+    const auto session = started();
+    const Game& game = session->game();
     EXPECT_EQ(game.HouseRules, HouseRules{});
     EXPECT_EQ(game.SeatCount, MaxSeats);
     EXPECT_EQ(game.Speed, Speed::Fast);
@@ -49,7 +50,7 @@ TEST_F(SessionTest, AFirstRunSeatsTheTableAndMakesTheDefaultCards) {
     EXPECT_EQ(game.Shoe.ShoePos, 1) << "a freshly shuffled shoe";
     EXPECT_EQ(game.Seats[1].Name, DefaultHumanName);
     EXPECT_TRUE(game.Seats[1].Human);
-    EXPECT_EQ(session.settings().DataDir, dir / "prog/");
+    EXPECT_EQ(session->settings().DataDir, dir / "prog/");
 
     // The cards are made before seat 1 is renamed: its card carries the
     // character's name, as the first run always wrote it.
@@ -63,38 +64,83 @@ TEST_F(SessionTest, AFirstRunSeatsTheTableAndMakesTheDefaultCards) {
 }
 
 TEST_F(SessionTest, WhatASessionSavesTheNextOneStartsWith) {
-    Session first = started();
-    first.game().SeatCount = 3;
-    first.game().Speed = Speed::Slow;
-    first.game().Seats[2].Credits = 4321.5;
-    first.game().HouseRules.LateSurrender = true;
-    first.settings().Hints = false;
-    ASSERT_TRUE(first.Save().ok);
+    const auto first = started();
+    first->game().SeatCount = 3;
+    first->game().Speed = Speed::Slow;
+    first->game().Seats[2].Credits = 4321.5;
+    first->game().HouseRules.LateSurrender = true;
+    first->settings().Hints = false;
+    ASSERT_TRUE(first->saveNow().ok);
 
-    const Session next = started();
-    EXPECT_EQ(next.game().SeatCount, 3);
-    EXPECT_EQ(next.game().Speed, Speed::Slow);
-    EXPECT_EQ(next.game().Seats[2].Credits, 4321.5);
-    EXPECT_TRUE(next.game().HouseRules.LateSurrender);
-    EXPECT_FALSE(next.settings().Hints);
-    EXPECT_EQ(next.game().TotalHands, 0) << "the deal counter is never kept";
+    const auto next = started();
+    EXPECT_EQ(next->game().SeatCount, 3);
+    EXPECT_EQ(next->game().Speed, Speed::Slow);
+    EXPECT_EQ(next->game().Seats[2].Credits, 4321.5);
+    EXPECT_TRUE(next->game().HouseRules.LateSurrender);
+    EXPECT_FALSE(next->settings().Hints);
+    EXPECT_EQ(next->game().TotalHands, 0) << "the deal counter is never kept";
 }
 
 TEST_F(SessionTest, ASaveThatCannotBeCompletedLeavesTheWholeOldFile) {
-    Session session = started();
-    ASSERT_TRUE(session.Save().ok);
+    const auto session = started();
+    ASSERT_TRUE(session->saveNow().ok);
     const std::string before = ReadFile(settingsFile());
-    session.game().Seats[1].Credits = 1;
-    session.game().HouseRules.Cards = 52;
+    session->game().Seats[1].Credits = 1;
+    session->game().HouseRules.Cards = 52;
     WriteResult result;
     {
         // Room for part of the file only: no section may land without the others.
         const testing::FileSizeLimit limit(before.size() / 2);
-        result = session.Save();
+        result = session->saveNow();
     }
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Unable to write to " + settingsFile());
     EXPECT_EQ(ReadFile(settingsFile()), before);
+}
+
+TEST_F(SessionTest, SavingDuringADealKeepsTheTableAsItWasBeforeIt) {
+    const auto session = started();
+    Game& game = session->game();
+    // The deal has taken seat 2's stake and is under way.
+    game.BeforeDeal.Credits = {0, 5000, 5000, 5000, 5000, 5000, 5000};
+    game.BeforeDeal.Borrowed = game.BeforeDeal.Credits;
+    game.BeforeDeal.TotalHands = 0;
+    game.DealInProgress = true;
+    game.TotalHands = 1;
+    game.Seats[2].Credits = 4950;
+    game.Seats[2].Bet = 50;
+    game.Hands[2].CardCount = 2;
+
+    session->saveSoon(); // in the background
+    ASSERT_TRUE(session->saveNow().ok);
+    const auto next = started();
+    EXPECT_EQ(next->game().Seats[2].Credits, 5000) << "the stake is given back";
+    EXPECT_EQ(game.Seats[2].Credits, 4950) << "the running deal itself is untouched";
+    EXPECT_TRUE(game.DealInProgress);
+}
+
+TEST_F(SessionTest, TheBackgroundSaveWritesTheNewestTable) {
+    auto session = started();
+    for (int i = 1; i <= 50; ++i) {
+        session->game().Seats[1].Credits = i;
+        session->saveSoon();
+    }
+    session.reset(); // waits for the last write handed over
+    const auto next = started();
+    EXPECT_EQ(next->game().Seats[1].Credits, 50);
+}
+
+TEST_F(SessionTest, ASettingsFolderThatCannotKeepAnythingIsNamed) {
+    EXPECT_FALSE(started()->SettingsProblem().has_value());
+
+    std::filesystem::create_directories(settingsFile()); // DMOOR.INI is a folder
+    const auto problem = started()->SettingsProblem();
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(*problem, settingsFile() + " is not a file");
+
+    Session nowhere(dir / "prog/", dir / "no/such/folder/");
+    ASSERT_TRUE(nowhere.SettingsProblem().has_value());
+    EXPECT_NE(nowhere.SettingsProblem()->find(dir / "no/such/folder/"), std::string::npos);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "RecordingHost.h"
 
 #include "engine/Deal.h"
+#include "engine/GameControl.h"
 #include "engine/Shoe.h"
 #include "engine/StrategyCard.h"
 
@@ -630,6 +631,67 @@ TEST(Deal, AnswersOutsideTheRulesMoveNoMoney) {
     EXPECT_FALSE(table.host.has("text Doubled first"));
     EXPECT_EQ(table.host.lines("card 1").size(), 2u) << "no card was drawn";
     EXPECT_EQ(table.credits(1), StartCredits - 10) << "16 loses to 17 at the single stake";
+}
+
+TEST(Deal, ADealCalledOffPutsTheTableBackAsItWasBefore) {
+    // Two human seats: seat 1 hits 16 to 18, seat 2 stands on 19, the dealer
+    // draws 16 to 21. The program closes at each of these moments.
+    for (const char* moment : {"bet 2", "decide 1", "card 1", "dealer 3", "sound lose",
+                               "balloon Player|Loses", "settled 1"}) {
+        SCOPED_TRACE(moment);
+        DealTable table(2);
+        table.game.Seats[1].LastBet = 7;
+        table.game.AutoDealsLeft = AutoDealUnlimited;
+        table.game.TotalHands = 4;
+        table.bet(1, 10);
+        table.bet(2, 20);
+        table.answer(1, {Answer::Hit, Answer::Stand});
+        table.rig(DealOrder({{10, 6}, {10, 9}}, 10, 6, {2, 5}));
+        table.host.callOffAt = moment;
+        table.deal();
+        ASSERT_TRUE(table.host.callOffAt.empty()) << "the deal never got there";
+        expectDealLeftNothingOnTheTable(table.game);
+        EXPECT_EQ(table.credits(1), StartCredits);
+        EXPECT_EQ(table.credits(2), StartCredits);
+        EXPECT_EQ(table.game.Seats[1].LastBet, 7) << "the bet of a deal not played is not kept";
+        EXPECT_EQ(table.game.TotalHands, 4) << "a deal called off is not counted";
+        EXPECT_EQ(table.game.AutoDealsLeft, 0);
+        EXPECT_FALSE(table.host.has("arm"));
+    }
+}
+
+TEST(Deal, ADealCalledOffWhileItClosesKeepsItsPayments) {
+    DealTable table(1);
+    table.bet(1, 10);
+    table.rig(DealOrder({{10, 9}}, 10, 7));
+    // A shoe filled for another size is shuffled afresh when the deal closes.
+    table.game.HouseRules.Cards = 52;
+    table.host.callOffAt = "shuffling";
+    table.deal();
+    ASSERT_TRUE(table.host.callOffAt.empty());
+    EXPECT_EQ(table.credits(1), StartCredits + 10) << "19 beat 17 and was paid";
+    EXPECT_EQ(table.game.TotalHands, 1);
+    EXPECT_FALSE(table.game.DealInProgress);
+    EXPECT_EQ(table.game.Shoe.Filled, 52) << "the shoe was mixed quietly";
+    EXPECT_EQ(table.game.Shoe.ShoePos, 1);
+}
+
+TEST(Deal, WhatIsSavedDuringADealIsTheTableBeforeIt) {
+    DealTable table(1);
+    table.bet(1, 10);
+    table.rig(DealOrder({{10, 6}}, 10, 7));
+    Game saved;
+    table.host.onCardTaken = [&](int slot) {
+        if (slot == 1 && table.game.Hands[1].CardCount == 2) {
+            saved = TableBeforeDeal(table.game);
+        }
+    };
+    table.deal();
+    EXPECT_EQ(saved.Seats[1].Credits, StartCredits) << "the stake goes back";
+    EXPECT_EQ(saved.TotalHands, 0);
+    EXPECT_FALSE(saved.DealInProgress);
+    EXPECT_EQ(saved.Hands[1].CardCount, 0);
+    EXPECT_EQ(table.credits(1), StartCredits - 10) << "the table itself played on";
 }
 
 TEST(Deal, TheDecisionWindowIsAskedForTheHandAndItsChoices) {

@@ -78,6 +78,17 @@ TEST(NewGame, ConfirmedSetUpShufflesVisiblyAndDealsAtOnce) {
     EXPECT_LT(table.game.Shoe.ShoePos, 20) << "dealt from the fresh shoe";
 }
 
+TEST(NewGame, ClosingDuringTheShuffleDealsNothing) {
+    DealTable table(1);
+    table.bet(1, 10);
+    table.game.Shoe.ShoePos = 90;
+    table.host.callOffAt = "shuffling";
+    ShuffleAndDeal(table.game, table.host);
+    EXPECT_FALSE(table.host.has("bet 1"));
+    EXPECT_EQ(table.game.TotalHands, 0);
+    EXPECT_EQ(table.game.Shoe.ShoePos, 1) << "the shoe is fresh all the same";
+}
+
 TEST(NewGame, CancelledSetUpAfterSomeDealsDealsNothing) {
     Game game;
     game.TotalHands = 6;

@@ -35,6 +35,9 @@ public:
     bool shuffleSounds = true;
     // Runs after every card a hand takes, to look at the table at that moment.
     std::function<void(int)> onCardTaken;
+    // The program closes when the host is asked this (a log line): the host
+    // calls the deal off from that call.
+    std::string callOffAt;
 
     std::vector<std::string> log;
     std::string caption;
@@ -127,7 +130,14 @@ public:
     std::vector<std::string> balloons() const { return lines("balloon "); }
 
 private:
-    void add(std::string line) { log.push_back(std::move(line)); }
+    void add(std::string line) {
+        const bool callOff = !callOffAt.empty() && line == callOffAt;
+        log.push_back(std::move(line));
+        if (callOff) {
+            callOffAt.clear();
+            throw DealCalledOff{};
+        }
+    }
 
     static std::string number(double value) {
         std::ostringstream out;

@@ -332,6 +332,47 @@ TEST_F(SettingsFileTest, ValuesOutsideTheTableAreClampedToTheNearestValidOne) {
     }
 }
 
+TEST_F(SettingsFileTest, MoneyIsBroughtWithinTheRangeWhereTheRulesHold) {
+    struct Case {
+        const char* rules;
+        double tableMin, tableMax, blackjackPays;
+    };
+    const std::vector<Case> cases = {
+        // A minimum below half a credit would let a seat sit in for nothing, or be paid to.
+        {"TableMin=-5\nTableMax=500\n", 0.5, 500, 1.5},
+        {"TableMin=0\nTableMax=0\n", 0.5, 0.5, 1.5},
+        {"TableMin=100\nTableMax=20\n", 100, 100, 1.5},
+        {"TableMin=5\nTableMax=99999999999999999999\n", 5, 1e12, 1.5},
+        {"BlackjackPays=0.5\n", 5, 500, 1.0},
+        {"BlackjackPays=-2\n", 5, 500, 1.0},
+        {"BlackjackPays=7.5\n", 5, 500, 3.0},
+        {"BlackjackPays=1.75\n", 5, 500, 1.75},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rules);
+        WriteFile(path(), std::string("[GameRules]\n") + c.rules);
+        Game game;
+        startUp(game);
+        EXPECT_EQ(game.HouseRules.TableMin, c.tableMin);
+        EXPECT_EQ(game.HouseRules.TableMax, c.tableMax);
+        EXPECT_EQ(game.HouseRules.BlackjackPays, c.blackjackPays);
+    }
+
+    WriteFile(path(), "[Player_2_Settings]\nCredits=-99999999999999999999\n"
+                      "Borrowed=99999999999999999999\nLastBet=-25\n");
+    Game game;
+    startUp(game);
+    EXPECT_EQ(game.Seats[2].Credits, -1e12);
+    EXPECT_EQ(game.Seats[2].Borrowed, 1e12);
+    EXPECT_EQ(game.Seats[2].LastBet, 0.0);
+    // Within the range every amount is written so that it reads back exactly.
+    writeAll(game);
+    Game back;
+    startUp(back);
+    EXPECT_EQ(back.Seats[2].Credits, -1e12);
+    EXPECT_EQ(back.Seats[2].Borrowed, 1e12);
+}
+
 TEST_F(SettingsFileTest, AStrategyFileThatCouldLeaveTheDataFolderIsNotUsed) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"../../etc/passwd", "CPLAYER4"},

@@ -155,6 +155,37 @@ TEST(SimRun, CreditsLineFollowsEveryDeal) {
     EXPECT_TRUE(result.lines("card ").empty()) << "--credits alone logs no cards";
 }
 
+TEST(SimRun, AHostileSettingsFileCreatesNoMoney) {
+    // A table minimum below nothing once let every computer seat "bet" -5 and
+    // gain 5 credits a deal without a card.
+    SimSandbox sandbox;
+    const SimOutput result = sandbox.run(
+        {"--deals", "200", "--seed", "1", "--credits", "--no-topup", "--check", "--settings",
+         sandbox.writeSettings({{"GameRules.TableMin", "-5"},
+                                {"GameRules.TableMax", "-10"},
+                                {"GameRules.BlackjackPays", "-1.5"},
+                                {"Player_1_Settings.Credits", "99999999999999999999"}})});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("table 0.50..0.50"), std::string::npos) << result.out;
+    const std::vector<std::string> deals = result.lines("deal ");
+    ASSERT_EQ(deals.size(), 200u);
+    // The seat plays every deal for half a credit: its credits (held at the
+    // largest amount the game keeps) move, and never by more than the stakes
+    // of 200 deals could.
+    const auto creditsOf = [](const std::string& line) {
+        return std::stod(line.substr(line.rfind(' ') + 1));
+    };
+    double lowest = creditsOf(deals.front());
+    double highest = lowest;
+    for (const std::string& deal : deals) {
+        lowest = std::min(lowest, creditsOf(deal));
+        highest = std::max(highest, creditsOf(deal));
+    }
+    EXPECT_LT(lowest, highest) << "the seat never played";
+    EXPECT_LE(highest - 1e12, 200 * 0.5 * 4);
+    EXPECT_GE(lowest - 1e12, -200 * 0.5 * 4);
+}
+
 TEST(SimRun, SameSeedPlaysTheSameDeals) {
     SimSandbox sandbox;
     const std::vector<std::string> args = {"--deals",

@@ -22,9 +22,7 @@ struct StartedTable {
     std::unique_ptr<Session> session = started();
     TableWindow window{session->game(), session->settings()};
 
-    StartedTable() {
-        window.setSaver([this] { return session->Save(); });
-    }
+    StartedTable() { window.setStore(session.get()); }
 
     Game& game() { return session->game(); }
     TableSettings& settings() { return session->settings(); }

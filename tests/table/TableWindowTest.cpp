@@ -4,6 +4,8 @@
 
 #include "table/TableWindow.h"
 #include "engine/Game.h"
+#include "engine/Money.h"
+#include "platform/ProfileFile.h"
 #include "setup/SettingsFile.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
@@ -74,15 +76,71 @@ private slots:
         RemoveSettingsFile();
     }
 
-    void closingIsRefusedWhileADealRuns() {
+    void closingDuringADealAsksFirst() {
         StartedTable table;
         table.window.show();
         table.game().DealInProgress = true;
+        QString asked;
+        ModalPoller no([&](QWidget* box) {
+            asked = MessageBoxText(box);
+            PressMessageBoxButton(box, QMessageBox::No);
+        });
         QVERIFY(!table.window.close());
+        QVERIFY(no.acted());
+        QCOMPARE(asked, QString::fromLatin1(TableWindow::LeaveTheTableQuestion));
         QVERIFY(table.window.isVisible());
         QVERIFY(!QFile::exists(SettingsFileOf(table)));
         table.game().DealInProgress = false;
         QVERIFY(table.window.close());
+    }
+
+    void leavingAtTheBetWindowCallsTheDealOffAndKeepsTheTableBeforeIt() {
+        StartedTable table;
+        Game& game = table.game();
+        table.window.createDealWindows();
+        table.window.show();
+        game.SeatCount = 2;
+        game.Seats[1].Human = false; // bets 5 at once
+        game.Seats[2].Human = true;
+        const double before1 = game.Seats[1].Credits;
+        const double before2 = game.Seats[2].Credits;
+        bool sawComputerStake = false;
+        // At seat 2's bet window seat 1's stake is already on the table; the
+        // player closes the table and agrees to leave.
+        WidgetPoller leave(FindVisible<BetWindow>, [&](QWidget*) {
+            sawComputerStake = game.Seats[1].Bet > 0;
+            ModalPoller yes([](QWidget* box) { PressMessageBoxButton(box, QMessageBox::Yes); });
+            table.window.close();
+        });
+        table.button("Button6")->click();
+        QVERIFY(leave.acted());
+        QVERIFY(sawComputerStake);
+        QTRY_VERIFY(!table.window.isVisible());
+        QVERIFY(!game.DealInProgress);
+        QCOMPARE(game.Seats[1].Credits, before1);
+        QCOMPARE(game.Seats[2].Credits, before2);
+        QCOMPARE(game.TotalHands, 0);
+        // What the closing saved is the table before the deal.
+        const auto next = std::make_unique<Session>(TestProgramDir(), WindowsDir());
+        next->Start();
+        QCOMPARE(next->game().Seats[1].Credits, before1);
+    }
+
+    void aQuietCloseInTheMiddleOfAPauseCallsTheDealOffWithoutAsking() {
+        StartedTable table;
+        Game& game = table.game();
+        SeatOnlyComputers(table);
+        table.window.setSpeed(Speed::Slow); // long pauses to close in
+        table.window.show();
+        std::array<double, MaxSeats + 1> before{};
+        for (int seat = 1; seat <= MaxSeats; ++seat)
+            before[seat] = game.Seats[seat].Credits;
+        DuringDeal quit(game, [&] { table.window.closeQuietly(); });
+        table.button("Button6")->click();
+        QVERIFY(quit.done());
+        QTRY_VERIFY(!table.window.isVisible());
+        for (int seat = 1; seat <= MaxSeats; ++seat)
+            QCOMPARE(game.Seats[seat].Credits, before[seat]);
     }
 
     void closingWritesSettingsRulesAndPlayers() {
@@ -102,21 +160,68 @@ private slots:
         QVERIFY(text.indexOf("[GameRules]") < text.indexOf("[Player_1_Settings]"));
     }
 
-    void aFailedSaveIsReportedAndTheWindowStillCloses() {
+    void aFailedSaveAsksWhetherToRetryQuitOrStay() {
         StartedTable table;
         table.window.show();
         const QString path = SettingsFileOf(table);
         QVERIFY(QDir().mkpath(path)); // a folder where the file should be
+        // Cancel: the player stays at the table.
         QString shown;
-        ModalPoller poller([&](QWidget* box) {
+        ModalPoller cancel([&](QWidget* box) {
             shown = MessageBoxText(box);
-            PressMessageBoxButton(box, QMessageBox::Ok);
+            PressMessageBoxButton(box, QMessageBox::Cancel);
         });
-        QVERIFY(table.window.close());
-        QVERIFY(poller.acted());
+        QVERIFY(!table.window.close());
+        QVERIFY(cancel.acted());
         QCOMPARE(shown, "Unable to write to " + path);
         QCOMPARE(QString::fromStdString(table.window.lastSaveError()), shown);
-        QVERIFY(!table.window.isVisible());
+        QVERIFY(table.window.isVisible());
+
+        // Retry after the folder was made room for: the file is written and the table closes.
+        ModalPoller retry([&](QWidget* box) {
+            QDir(path).removeRecursively();
+            auto* message = qobject_cast<QMessageBox*>(box);
+            for (QAbstractButton* button : message->buttons()) {
+                if (button->text() == QStringLiteral("&Retry"))
+                    button->click();
+            }
+        });
+        QVERIFY(table.window.close());
+        QVERIFY(retry.acted());
+        QVERIFY(QFileInfo(path).isFile());
+    }
+
+    void quittingWithoutSavingLeavesTheOldFile() {
+        StartedTable table;
+        table.window.show();
+        const QString path = SettingsFileOf(table);
+        QVERIFY(QDir().mkpath(path));
+        ModalPoller quit([&](QWidget* box) {
+            auto* message = qobject_cast<QMessageBox*>(box);
+            for (QAbstractButton* button : message->buttons()) {
+                if (button->text() == QStringLiteral("&Quit Without Saving"))
+                    button->click();
+            }
+        });
+        QVERIFY(table.window.close());
+        QVERIFY(quit.acted());
+        QVERIFY2(QFileInfo(path).isDir(), "nothing was written over it");
+    }
+
+    void everyFinishedDealIsSavedAtOnce() {
+        StartedTable table;
+        Game& game = table.game();
+        SeatOnlyComputers(table);
+        table.button("Button6")->click();
+        QCOMPARE(game.TotalHands, 1);
+        // Written in the background: the file soon holds every seat's credits
+        // after the deal, with the table still open.
+        const auto saved = [&](int seat) {
+            return ProfileFile(SettingsFileOf(table).toStdString())
+                .getString("Player_" + std::to_string(seat) + "_Settings", "Credits", "");
+        };
+        for (int seat = 1; seat <= MaxSeats; ++seat)
+            QTRY_COMPARE(saved(seat), FormatFileMoney(game.Seats[seat].Credits));
     }
 
     void autoDealStartsADealSoonAfterItIsSwitchedOn() {
