@@ -1,6 +1,10 @@
-# make run   installs what is missing, builds the game and starts it
-# make test  installs what is missing, builds with sanitizers and runs every test
-.PHONY: run test deps build sim bench format clean
+# make run      installs what is missing, builds the game and starts it
+# make test     installs what is missing, builds with sanitizers and runs every test
+# make install  installs the release build under PREFIX (default /usr/local; DESTDIR honoured)
+# make package  builds the Debian package build/release/dealmoor_<version>_<arch>.deb
+.PHONY: run test deps build sim bench format clean install package
+
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps.sh
@@ -16,6 +20,12 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+package: build
+	cd build/release && cpack -G DEB
 
 bench: build
 	./build/release/bin/dealmoor-sim --bench

@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core
+  dpkg-dev file desktop-file-utils appstream groff-base gzip
 )
 
 missing=()
