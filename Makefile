@@ -21,7 +21,10 @@ test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-install: build
+# As root (sudo make install) an existing build is installed as it is, so the build
+# folder does not end up owned by root; otherwise the build is brought up to date first.
+install:
+	@if [ "$$(id -u)" -ne 0 ] || [ ! -f build/release/build.ninja ]; then $(MAKE) build; fi
 	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
 
 package: build
