@@ -32,7 +32,8 @@ void GameApp::show() {
     window_->showMaximized();
     if (const auto problem = session_->SettingsProblem()) {
         const std::string text = *problem;
-        QTimer::singleShot(0, window_.get(), [this, text] { window_->reportSettingsProblem(text); });
+        QTimer::singleShot(0, window_.get(),
+                           [this, text] { window_->reportSettingsProblem(text); });
     }
 }
 

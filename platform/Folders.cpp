@@ -46,13 +46,29 @@ std::string xdgFolder(const char* variable, const char* homeDefault) {
 
 } // namespace
 
+std::string ProgramDirOf(const std::string& executable) {
+    // The card sheet is drawn by the build beside the program; where it lies, the
+    // rest of the shipped files lie too.
+    constexpr const char* ShippedMarker = "Cards.png";
+    const fs::path own = fs::path(executable).parent_path();
+    std::error_code ec;
+    if (fs::is_regular_file(own / ShippedMarker, ec)) {
+        return withSlash(own.string());
+    }
+    const fs::path shared = (own / ".." / "share" / "dealmoor").lexically_normal();
+    if (fs::is_directory(shared, ec)) {
+        return withSlash(shared.string());
+    }
+    return withSlash(own.string());
+}
+
 std::string ProgramDir() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) {
         return withSlash(fs::current_path(ec).string());
     }
-    return withSlash(exe.parent_path().string());
+    return ProgramDirOf(exe.string());
 }
 
 std::string WindowsDir() {

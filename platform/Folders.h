@@ -8,8 +8,15 @@
 
 namespace dealmoor {
 
-// Folder of the running executable, with a trailing "/".
+// The folder of the game's shipped files (pictures, sounds, help pages, cards),
+// with a trailing "/": ProgramDirOf the running executable.
 std::string ProgramDir();
+
+// The program folder of an executable at the path `executable`: its own folder when
+// the generated pictures lie beside it (as in a build folder); else
+// <its folder>/../share/dealmoor/ when that folder exists (as installed under any
+// prefix); else its own folder.
+std::string ProgramDirOf(const std::string& executable);
 
 // The per-user settings folder: $XDG_CONFIG_HOME/dealmoor/, else
 // $HOME/.config/dealmoor/; created when missing.

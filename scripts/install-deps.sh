@@ -11,6 +11,9 @@ packages=(
   fonts-dejavu-core
   clang-format clang-tidy
   locales
+  # the art generator writes the scalable icon; packaging and its checks
+  qt6-svg-dev
+  dpkg-dev file desktop-file-utils appstream groff-base gzip
 )
 # A locale that writes numbers with a decimal comma.
 comma_locale=de_DE.UTF-8

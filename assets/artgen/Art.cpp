@@ -7,16 +7,31 @@
 
 namespace dealmoor::art {
 
-QImage opaqueImage(int width, int height, const QColor& fill) {
-    QImage picture(width, height, QImage::Format_RGB32);
+QImage opaqueImage(int width, int height, const QColor& fill, int scale) {
+    QImage picture(width * scale, height * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(fill);
     return picture;
 }
 
-QImage clearImage(int width, int height) {
-    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage clearImage(int width, int height, int scale) {
+    QImage picture(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     return picture;
+}
+
+QRect pixelsOf(const QRect& tablePixels, int scale) {
+    return QRect(tablePixels.topLeft() * scale, tablePixels.size() * scale);
+}
+
+QString scaledName(const QString& name, int scale) {
+    if (scale == 1) {
+        return name;
+    }
+    const qsizetype dot = name.lastIndexOf('.');
+    const QString suffix = QString("@%1x").arg(scale);
+    return dot < 0 ? name + suffix : name.left(dot) + suffix + name.mid(dot);
 }
 
 void smooth(QPainter& painter) {
@@ -79,7 +94,7 @@ void drawCentredText(QPainter& painter, QPointF centre, const QString& text) {
                      text);
 }
 
-ArtWriter::ArtWriter(QString folder) : folder_(std::move(folder)) {
+ArtWriter::ArtWriter(QString folder, int scale) : folder_(std::move(folder)), scale_(scale) {
     if (!QDir().mkpath(folder_)) {
         fail("cannot create the folder " + folder_);
     }
@@ -94,6 +109,8 @@ void ArtWriter::fail(const QString& why) {
 }
 
 bool ArtWriter::sizeIsRight(const QString& name, const QImage& picture, int width, int height) {
+    width *= scale_;
+    height *= scale_;
     if (picture.width() == width && picture.height() == height) {
         return true;
     }
@@ -107,16 +124,18 @@ bool ArtWriter::sizeIsRight(const QString& name, const QImage& picture, int widt
 }
 
 void ArtWriter::png(const QString& name, const QImage& picture, int width, int height) {
-    if (sizeIsRight(name, picture, width, height) && !picture.save(pathOf(name), "PNG")) {
-        fail("cannot write " + pathOf(name));
+    const QString file = scaledName(name, scale_);
+    if (sizeIsRight(file, picture, width, height) && !picture.save(pathOf(file), "PNG")) {
+        fail("cannot write " + pathOf(file));
     }
 }
 
 void ArtWriter::bmp(const QString& name, const QImage& picture, int width, int height) {
     // Character strips are plain 24-bit pictures: no alpha, no palette.
+    const QString file = scaledName(name, scale_);
     const QImage flat = picture.convertToFormat(QImage::Format_RGB32);
-    if (sizeIsRight(name, flat, width, height) && !flat.save(pathOf(name), "BMP")) {
-        fail("cannot write " + pathOf(name));
+    if (sizeIsRight(file, flat, width, height) && !flat.save(pathOf(file), "BMP")) {
+        fail("cannot write " + pathOf(file));
     }
 }
 

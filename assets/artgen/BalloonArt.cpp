@@ -41,8 +41,8 @@ QImage toMono(const QImage& drawn) {
 
 } // namespace
 
-QImage balloonOutline() {
-    QImage drawn = opaqueImage(Width, Height, Qt::white);
+QImage balloonOutline(int scale) {
+    QImage drawn = opaqueImage(Width, Height, Qt::white, scale);
     QPainter painter(&drawn);
     smooth(painter);
     painter.setPen(QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -52,8 +52,8 @@ QImage balloonOutline() {
     return toMono(drawn);
 }
 
-QImage balloonMask() {
-    QImage drawn = opaqueImage(Width, Height, Qt::black);
+QImage balloonMask(int scale) {
+    QImage drawn = opaqueImage(Width, Height, Qt::black, scale);
     QPainter painter(&drawn);
     smooth(painter);
     // The mask takes in the outline too, so no view pixel shows through the edge.
@@ -65,8 +65,8 @@ QImage balloonMask() {
 }
 
 void writeBalloons(ArtWriter& out) {
-    out.png("balloon.png", balloonOutline(), Width, Height);
-    out.png("balloon2.png", balloonMask(), Width, Height);
+    out.png("balloon.png", balloonOutline(out.scale()), Width, Height);
+    out.png("balloon2.png", balloonMask(out.scale()), Width, Height);
 }
 
 } // namespace dealmoor::art

@@ -331,8 +331,8 @@ void drawCardBackAt(QPainter& painter, const QRectF& card) {
     painter.restore();
 }
 
-QImage cardSheet() {
-    QImage sheet = opaqueImage(13 * CardWidth, 4 * CardHeight, Felt);
+QImage cardSheet(int scale) {
+    QImage sheet = opaqueImage(13 * CardWidth, 4 * CardHeight, Felt, scale);
     QPainter painter(&sheet);
     smooth(painter);
     for (int row = 0; row < 4; ++row) {
@@ -344,8 +344,8 @@ QImage cardSheet() {
     return sheet;
 }
 
-QImage cardBack() {
-    QImage back = opaqueImage(CardWidth, CardHeight, Felt);
+QImage cardBack(int scale) {
+    QImage back = opaqueImage(CardWidth, CardHeight, Felt, scale);
     QPainter painter(&back);
     smooth(painter);
     drawCardBackAt(painter, QRectF(0, 0, CardWidth, CardHeight));
@@ -353,8 +353,8 @@ QImage cardBack() {
 }
 
 void writeCards(ArtWriter& out) {
-    out.png("Cards.png", cardSheet(), 533, 216);
-    out.png("CardBack.png", cardBack(), CardWidth, CardHeight);
+    out.png("Cards.png", cardSheet(out.scale()), 533, 216);
+    out.png("CardBack.png", cardBack(out.scale()), CardWidth, CardHeight);
 }
 
 } // namespace dealmoor::art

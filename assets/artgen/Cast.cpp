@@ -347,8 +347,8 @@ void fillBackdrop(QPainter& painter, const QRectF& cell, const QColor& colour) {
 }
 
 // A column of portraits, one cell per character, head and shoulders.
-QImage portraits(int cell, qreal scale, qreal baseline) {
-    QImage column = opaqueImage(cell, cell * 9, Wall);
+QImage portraits(int cell, qreal figureSize, qreal baseline, int scale) {
+    QImage column = opaqueImage(cell, cell * 9, Wall, scale);
     QPainter painter(&column);
     smooth(painter);
     for (int number = 1; number <= 9; ++number) {
@@ -358,7 +358,7 @@ QImage portraits(int cell, qreal scale, qreal baseline) {
         painter.setClipRect(place);
         fillBackdrop(painter, place, who.backdrop);
         painter.translate(cell / 2.0, place.top() + baseline);
-        painter.scale(scale, scale);
+        painter.scale(figureSize, figureSize);
         drawBust(painter, who.person, who.portrait.value_or(who.looks.at(Role::Neutral).face));
         painter.restore();
     }
@@ -390,10 +390,10 @@ Role roleOf(int number, int frame) {
     return Role::Spare;
 }
 
-QImage characterStrip(int number) {
+QImage characterStrip(int number, int scale) {
     const int width = CharacterRecord(number).FrameWidth;
     const int height = stripHeight(number);
-    QImage strip = opaqueImage(width * FacesPerStrip, height, Wall);
+    QImage strip = opaqueImage(width * FacesPerStrip, height, Wall, scale);
     QPainter painter(&strip);
     smooth(painter);
     for (int frame = 1; frame <= FacesPerStrip; ++frame) {
@@ -411,15 +411,15 @@ QImage characterStrip(int number) {
     return strip;
 }
 
-QImage largePortraits() {
-    return portraits(178, 1.25, 245);
+QImage largePortraits(int scale) {
+    return portraits(178, 1.25, 245, scale);
 }
-QImage smallPortraits() {
-    return portraits(89, 0.62, 121);
+QImage smallPortraits(int scale) {
+    return portraits(89, 0.62, 121, scale);
 }
 
 // A figure must stand free of its frame's top and sides, or the seat view would
-// show it cut off.
+// show it cut off. `width` is the frame's width in the strip's own pixels.
 bool fitsFrame(const QImage& strip, int width, int frame) {
     const int left = (frame - 1) * width, right = frame * width - 1;
     const QRgb wall = Wall.rgb();
@@ -438,20 +438,20 @@ bool fitsFrame(const QImage& strip, int width, int frame) {
 
 void writeCast(ArtWriter& out) {
     for (int number = 1; number <= 9; ++number) {
-        const QImage strip = characterStrip(number);
+        const QImage strip = characterStrip(number, out.scale());
         const int width = CharacterRecord(number).FrameWidth;
         for (int frame = 1; frame <= FacesPerStrip; ++frame) {
             if (!lookOf(number, frame)) {
                 out.fail(QString("character %1 has no face for frame %2").arg(number).arg(frame));
-            } else if (!fitsFrame(strip, width, frame)) {
+            } else if (!fitsFrame(strip, width * out.scale(), frame)) {
                 out.fail(QString("character %1 is cut off in frame %2").arg(number).arg(frame));
             }
         }
         out.bmp(QString("dmoor%1.bmp").arg(number), strip,
                 CharacterRecord(number).FrameWidth * FacesPerStrip, stripHeight(number));
     }
-    out.png("Heads.png", largePortraits(), 178, 1602);
-    out.png("Head2.png", smallPortraits(), 89, 801);
+    out.png("Heads.png", largePortraits(out.scale()), 178, 1602);
+    out.png("Head2.png", smallPortraits(out.scale()), 89, 801);
 }
 
 } // namespace dealmoor::art

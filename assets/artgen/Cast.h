@@ -14,9 +14,9 @@ Role roleOf(int character, int frame);
 
 // The strip "dmoor<n>.bmp": four frames of the character's frame width, as tall as
 // the seat view above its rail minus the character's frame top.
-QImage characterStrip(int character);
-QImage largePortraits(); // Heads, 178 x 1602
-QImage smallPortraits(); // Head2, 89 x 801
+QImage characterStrip(int character, int scale = 1);
+QImage largePortraits(int scale = 1); // Heads, 178 x 1602
+QImage smallPortraits(int scale = 1); // Head2, 89 x 801
 
 class ArtWriter;
 void writeCast(ArtWriter& out);

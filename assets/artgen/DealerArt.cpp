@@ -52,11 +52,11 @@ constexpr qreal UpperArm = 19;
 constexpr qreal Forearm = 16;
 
 // The view behind the dealer, laid exactly as the table lays it.
-void drawTableBehind(QPainter& painter, const QImage& rail, const QImage& arc) {
+void drawTableBehind(QPainter& painter, const QImage& rail, const QImage& arc, int scale) {
     painter.fillRect(QRect(0, 0, ViewWidth, TableEdge), Wall);
     painter.fillRect(QRect(0, 181, ViewWidth, ViewHeight - 181), Felt);
-    painter.drawImage(QRect(0, 167, 249, 16), rail, QRect(20, 0, 249, 15));
-    painter.drawImage(QRect(0, 270, 249, 61), arc, QRect(24, 0, 225, 60));
+    painter.drawImage(QRect(0, 167, 249, 16), rail, pixelsOf(QRect(20, 0, 249, 15), scale));
+    painter.drawImage(QRect(0, 270, 249, 61), arc, pixelsOf(QRect(24, 0, 225, 60), scale));
 }
 
 void drawTorso(QPainter& p) {
@@ -250,10 +250,10 @@ void drawLeftArm(QPainter& p, LeftArm arm) {
     }
 }
 
-QImage scene(RightArm right, LeftArm left, bool deckOnTable) {
-    QImage view = opaqueImage(ViewWidth, ViewHeight, Wall);
+QImage scene(RightArm right, LeftArm left, bool deckOnTable, int scale) {
+    QImage view = opaqueImage(ViewWidth, ViewHeight, Wall, scale);
     QPainter painter(&view);
-    drawTableBehind(painter, railWithRack(), feltArc());
+    drawTableBehind(painter, railWithRack(scale), feltArc(scale), scale);
     smooth(painter);
     // The dealer stands behind the table: his body ends at its edge, his arms reach over it.
     painter.setClipRect(QRect(0, 0, ViewWidth, TableEdge));
@@ -264,7 +264,7 @@ QImage scene(RightArm right, LeftArm left, bool deckOnTable) {
     drawLeftArm(painter, left);
     if (deckOnTable) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(DeckPlace, cardBack());
+        painter.drawImage(DeckPlace, cardBack(scale));
     }
     return view;
 }
@@ -282,53 +282,55 @@ QRect differences(const QImage& a, const QImage& b) {
     return box;
 }
 
-QImage cut(const QImage& view, const Cut& c) {
-    return view.copy(QRect(c.place.topLeft(), c.sheet));
+QImage cut(const QImage& view, const Cut& c, int scale) {
+    return view.copy(pixelsOf(QRect(c.place.topLeft(), c.sheet), scale));
 }
 
 } // namespace
 
-DealerSheets dealerSheets() {
+DealerSheets dealerSheets(int scale) {
     DealerSheets sheets;
-    sheets["dtable1"] = railWithRack();
-    sheets["dtable2"] = feltArc();
-    sheets["CardBack"] = cardBack();
-    const QImage rest = scene(RightArm::Rest, LeftArm::Rest, false);
-    const QImage holding = scene(RightArm::Deck, LeftArm::None, false);
-    sheets["dbody"] = cut(scene(RightArm::None, LeftArm::None, false), Cuts[BodyCut]);
-    sheets["drarm1"] = cut(rest, Cuts[1]);
-    sheets["drarm2"] = cut(holding, Cuts[2]);
-    sheets["dlarm0"] = cut(rest, Cuts[3]);
-    sheets["dlarm1"] = cut(scene(RightArm::Deck, LeftArm::DownWithCard, false), Cuts[4]);
-    sheets["dlarm2"] = cut(scene(RightArm::Deck, LeftArm::Across, false), Cuts[5]);
-    sheets["dlarm3"] = cut(scene(RightArm::Deck, LeftArm::DownOpen, false), Cuts[6]);
+    sheets["dtable1"] = railWithRack(scale);
+    sheets["dtable2"] = feltArc(scale);
+    sheets["CardBack"] = cardBack(scale);
+    const QImage rest = scene(RightArm::Rest, LeftArm::Rest, false, scale);
+    const QImage holding = scene(RightArm::Deck, LeftArm::None, false, scale);
+    sheets["dbody"] = cut(scene(RightArm::None, LeftArm::None, false, scale), Cuts[BodyCut], scale);
+    sheets["drarm1"] = cut(rest, Cuts[1], scale);
+    sheets["drarm2"] = cut(holding, Cuts[2], scale);
+    sheets["dlarm0"] = cut(rest, Cuts[3], scale);
+    sheets["dlarm1"] =
+        cut(scene(RightArm::Deck, LeftArm::DownWithCard, false, scale), Cuts[4], scale);
+    sheets["dlarm2"] = cut(scene(RightArm::Deck, LeftArm::Across, false, scale), Cuts[5], scale);
+    sheets["dlarm3"] = cut(scene(RightArm::Deck, LeftArm::DownOpen, false, scale), Cuts[6], scale);
     return sheets;
 }
 
-QImage dealerScene(int pose) {
+QImage dealerScene(int pose, int scale) {
     switch (pose) {
     case 1:
-        return scene(RightArm::Rest, LeftArm::Rest, true);
+        return scene(RightArm::Rest, LeftArm::Rest, true, scale);
     case 3:
-        return scene(RightArm::Deck, LeftArm::DownWithCard, false);
+        return scene(RightArm::Deck, LeftArm::DownWithCard, false, scale);
     case 4:
-        return scene(RightArm::Deck, LeftArm::Across, false);
+        return scene(RightArm::Deck, LeftArm::Across, false, scale);
     default:
-        return scene(RightArm::Deck, LeftArm::DownOpen, false);
+        return scene(RightArm::Deck, LeftArm::DownOpen, false, scale);
     }
 }
 
-QImage composeDealerView(const DealerSheets& sheets, int pose) {
-    QImage view = opaqueImage(ViewWidth, ViewHeight, Wall);
+QImage composeDealerView(const DealerSheets& sheets, int pose, int scale) {
+    QImage view = opaqueImage(ViewWidth, ViewHeight, Wall, scale);
     QPainter painter(&view);
     auto copy = [&](const char* name) {
         for (const Cut& c : Cuts) {
             if (QString(name) == c.name) {
-                painter.drawImage(c.place, sheets.at(name), QRect(QPoint(0, 0), c.place.size()));
+                painter.drawImage(c.place, sheets.at(name),
+                                  pixelsOf(QRect(QPoint(0, 0), c.place.size()), scale));
             }
         }
     };
-    drawTableBehind(painter, sheets.at("dtable1"), sheets.at("dtable2"));
+    drawTableBehind(painter, sheets.at("dtable1"), sheets.at("dtable2"), scale);
     copy("dbody");
     copy(pose == 1 ? "drarm1" : "drarm2");
     copy(pose == 1 ? "dlarm0" : pose == 3 ? "dlarm1" : pose == 4 ? "dlarm2" : "dlarm3");
@@ -339,14 +341,15 @@ QImage composeDealerView(const DealerSheets& sheets, int pose) {
 }
 
 void writeDealer(ArtWriter& out) {
-    const DealerSheets sheets = dealerSheets();
+    const DealerSheets sheets = dealerSheets(out.scale());
     for (const Cut& c : Cuts) {
         out.png(QString(c.name) + ".png", sheets.at(c.name), c.sheet.width(), c.sheet.height());
     }
     // The pieces must give back the whole drawing in every pose: an arm that strays
     // out of its sheet would be cut off on the table.
     for (int pose : DealerPoses) {
-        const QRect wrong = differences(composeDealerView(sheets, pose), dealerScene(pose));
+        const QRect wrong = differences(composeDealerView(sheets, pose, out.scale()),
+                                        dealerScene(pose, out.scale()));
         if (!wrong.isEmpty()) {
             out.fail(
                 QString("the dealer's pieces do not join up in pose %1 within (%2, %3)-(%4, %5)")

@@ -17,13 +17,13 @@ inline constexpr int DealerPoses[] = {1, 3, 4, 5};
 // Every sheet the dealer view is built from, by name: the table pieces, the card
 // back and the dealer's body and arms.
 using DealerSheets = std::map<QString, QImage>;
-DealerSheets dealerSheets();
+DealerSheets dealerSheets(int scale = 1);
 
 // The dealer view as the table composes it from the sheets, without the dealer's
 // cards: walls and felt, the table pieces, body, arms and, at rest, the deck.
-QImage composeDealerView(const DealerSheets& sheets, int pose);
+QImage composeDealerView(const DealerSheets& sheets, int pose, int scale = 1);
 // The same view drawn whole, as the sheets were cut from it.
-QImage dealerScene(int pose);
+QImage dealerScene(int pose, int scale = 1);
 
 class ArtWriter;
 void writeDealer(ArtWriter& out);

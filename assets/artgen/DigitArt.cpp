@@ -76,8 +76,8 @@ void drawSeparator(QPainter& painter, QPointF origin, const QColor& colour) {
 
 } // namespace
 
-QImage digitSheet() {
-    QImage sheet = opaqueImage(188, 7 * RowPitch, Qt::black);
+QImage digitSheet(int scale) {
+    QImage sheet = opaqueImage(188, 7 * RowPitch, Qt::black, scale);
     QPainter painter(&sheet);
     smooth(painter);
     for (int row = 0; row < 7; ++row) {
@@ -93,7 +93,7 @@ QImage digitSheet() {
 }
 
 void writeDigits(ArtWriter& out) {
-    out.png("Digits.png", digitSheet(), 188, 147);
+    out.png("Digits.png", digitSheet(out.scale()), 188, 147);
 }
 
 } // namespace dealmoor::art

@@ -37,8 +37,8 @@ const std::array<ChipLook, 5> Chips{{
      QColor(0x4A, 0x14, 0x72), 15},
 }};
 
-QImage drawChip(const ChipLook& look) {
-    QImage chip = clearImage(ChipWidth, ChipHeight);
+QImage drawChip(const ChipLook& look, int scale) {
+    QImage chip = clearImage(ChipWidth, ChipHeight, scale);
     QPainter painter(&chip);
     smooth(painter);
     const QPointF centre(31.0, 27.0);
@@ -184,8 +184,8 @@ void drawCoin(QPainter& painter, const NoteLook& look) {
     drawCentredText(painter, centre, look.value);
 }
 
-QImage drawMoney(const NoteLook& look) {
-    QImage picture = clearImage(NoteWidth, NoteHeight);
+QImage drawMoney(const NoteLook& look, int scale) {
+    QImage picture = clearImage(NoteWidth, NoteHeight, scale);
     QPainter painter(&picture);
     smooth(painter);
     if (look.coin) {
@@ -202,10 +202,10 @@ void writeMoney(ArtWriter& out) {
     static_assert(std::size(ChipPictures) == Chips.size());
     static_assert(std::size(BorrowPictures) == Notes.size());
     for (size_t i = 0; i < Chips.size(); ++i) {
-        out.png(ChipPictures[i], drawChip(Chips[i]), ChipWidth, ChipHeight);
+        out.png(ChipPictures[i], drawChip(Chips[i], out.scale()), ChipWidth, ChipHeight);
     }
     for (size_t i = 0; i < Notes.size(); ++i) {
-        out.png(BorrowPictures[i], drawMoney(Notes[i]), NoteWidth, NoteHeight);
+        out.png(BorrowPictures[i], drawMoney(Notes[i], out.scale()), NoteWidth, NoteHeight);
     }
 }
 

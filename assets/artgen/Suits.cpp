@@ -6,6 +6,15 @@ namespace dealmoor::art {
 
 namespace {
 
+// One outline of overlapping parts. Merging flattens the curves into straight
+// pieces sized for the coordinates they are in, so it is done on a large copy:
+// merged at one unit, a spade turns polygonal as soon as it is drawn big.
+QPainterPath merged(const QPainterPath& parts) {
+    constexpr qreal Large = 256;
+    return QTransform::fromScale(1 / Large, 1 / Large)
+        .map(QTransform::fromScale(Large, Large).map(parts).simplified());
+}
+
 QPainterPath heart() {
     QPainterPath path;
     path.moveTo(0, 0.47);
@@ -65,7 +74,7 @@ QPainterPath club() {
     path.addEllipse(QPointF(0, 0.0), 0.14, 0.14);
     addStem(path);
     path.setFillRule(Qt::WindingFill);
-    return path.simplified();
+    return merged(path);
 }
 
 } // namespace
@@ -79,7 +88,7 @@ QPainterPath suitShape(Suit suit) {
     case Suit::Hearts:
         return heart();
     case Suit::Spades:
-        return spade().simplified();
+        return merged(spade());
     }
     return {};
 }

@@ -38,9 +38,9 @@ void drawChipRoll(QPainter& painter, const QRectF& groove, const QColor& chip,
 
 } // namespace
 
-QImage railWithRack() {
+QImage railWithRack(int scale) {
     const int width = 300;
-    QImage rail = opaqueImage(width, 15, QColor(0x4A, 0x2C, 0x18));
+    QImage rail = opaqueImage(width, 15, QColor(0x4A, 0x2C, 0x18), scale);
     QPainter painter(&rail);
     smooth(painter);
     // The padded edge at the top, then the wooden tray.
@@ -79,8 +79,8 @@ QImage railWithRack() {
     return rail;
 }
 
-QImage feltArc() {
-    QImage felt = opaqueImage(300, 61, Felt);
+QImage feltArc(int scale) {
+    QImage felt = opaqueImage(300, 61, Felt, scale);
     QPainter painter(&felt);
     smooth(painter);
     // The arc is centred on the part the dealer view shows (x 24 .. 249) and bends
@@ -119,8 +119,8 @@ QImage feltArc() {
     return felt;
 }
 
-QImage bettingCircle() {
-    QImage circle = opaqueImage(61, 61, Felt);
+QImage bettingCircle(int scale) {
+    QImage circle = opaqueImage(61, 61, Felt, scale);
     QPainter painter(&circle);
     smooth(painter);
     const QPointF centre(30.5, 30.5);
@@ -138,8 +138,8 @@ QImage bettingCircle() {
     return circle;
 }
 
-QImage playerRail() {
-    QImage rail = opaqueImage(250, 8, Qt::gray);
+QImage playerRail(int scale) {
+    QImage rail = opaqueImage(250, 8, Qt::gray, scale);
     QPainter painter(&rail);
     QLinearGradient metal(0, 0, 0, 8);
     metal.setColorAt(0.0, QColor(0x5A, 0x5A, 0x5A));
@@ -151,10 +151,10 @@ QImage playerRail() {
 }
 
 void writeTablePieces(ArtWriter& out) {
-    out.png("dtable1.png", railWithRack(), 300, 15);
-    out.png("dtable2.png", feltArc(), 300, 61);
-    out.png("ptable.png", bettingCircle(), 61, 61);
-    out.png("ptable2.png", playerRail(), 250, 8);
+    out.png("dtable1.png", railWithRack(out.scale()), 300, 15);
+    out.png("dtable2.png", feltArc(out.scale()), 300, 61);
+    out.png("ptable.png", bettingCircle(out.scale()), 61, 61);
+    out.png("ptable2.png", playerRail(out.scale()), 250, 8);
 }
 
 } // namespace dealmoor::art

@@ -6,10 +6,10 @@
 
 namespace dealmoor::art {
 
-QImage railWithRack();  // dtable1, 300 x 15
-QImage feltArc();       // dtable2, 300 x 61
-QImage bettingCircle(); // ptable, 61 x 61
-QImage playerRail();    // ptable2, 250 x 8
+QImage railWithRack(int scale = 1);  // dtable1, 300 x 15
+QImage feltArc(int scale = 1);       // dtable2, 300 x 61
+QImage bettingCircle(int scale = 1); // ptable, 61 x 61
+QImage playerRail(int scale = 1);    // ptable2, 250 x 8
 
 class ArtWriter;
 void writeTablePieces(ArtWriter& out);

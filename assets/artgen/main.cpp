@@ -1,7 +1,10 @@
 // dealmoor-artgen: draws the table's pictures and synthesises its sounds into the
 // program's folder. Run by the build; the game only ever reads what it writes.
+// Every picture comes twice: as the table indexes it, and as "<name>@2x.<ext>"
+// drawn at twice the size for screens with twice the pixel density.
 //
 //   dealmoor-artgen <folder>
+//   dealmoor-artgen --icons <folder> <icon name>
 //   dealmoor-artgen --contact <sheet.png> [--zoom N] <folder> [picture ...]
 
 #include "Art.h"
@@ -11,10 +14,13 @@
 #include "ContactSheet.h"
 #include "DealerArt.h"
 #include "DigitArt.h"
+#include "IconArt.h"
+#include "IconSvg.h"
 #include "MoneyArt.h"
 #include "Sounds.h"
 #include "TableArt.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -24,24 +30,45 @@ namespace {
 
 using namespace dealmoor::art;
 
-int generate(const QString& folder) {
-    ArtWriter out(folder);
-    if (out.errors().isEmpty()) {
-        writeCards(out);
-        writeDigits(out);
-        writeTablePieces(out);
-        writeBalloons(out);
-        writeMoney(out);
-        writeCast(out);
-        writeDealer(out);
-        for (const std::string& name : writeSounds(folder.toStdString())) {
-            out.fail("cannot write " + out.pathOf(QString::fromStdString(name)));
-        }
-    }
-    for (const QString& error : out.errors()) {
+int report(const QStringList& errors) {
+    for (const QString& error : errors) {
         std::fprintf(stderr, "dealmoor-artgen: %s\n", qPrintable(error));
     }
-    return out.errors().isEmpty() ? 0 : 1;
+    return errors.isEmpty() ? 0 : 1;
+}
+
+int generate(const QString& folder) {
+    QStringList errors;
+    for (int scale : Scales) {
+        ArtWriter out(folder, scale);
+        if (out.errors().isEmpty()) {
+            writeCards(out);
+            writeDigits(out);
+            writeTablePieces(out);
+            writeBalloons(out);
+            writeMoney(out);
+            writeCast(out);
+            writeDealer(out);
+            writeHelpGlyph(out);
+            if (scale == 1) {
+                for (const std::string& name : writeSounds(folder.toStdString())) {
+                    out.fail("cannot write " + out.pathOf(QString::fromStdString(name)));
+                }
+            }
+        }
+        errors << out.errors();
+    }
+    return report(errors);
+}
+
+// The desktop icon at every size, in the icon theme's layout, and as a scalable file.
+int icons(const QString& folder, const QString& name) {
+    QStringList errors = writeIcons(folder, name);
+    const QString scalable = folder + "/hicolor/scalable/apps";
+    if (!QDir().mkpath(scalable) || !writeIconSvg(scalable + "/" + name + ".svg")) {
+        errors << "cannot write " + scalable + "/" + name + ".svg";
+    }
+    return report(errors);
 }
 
 int contact(QStringList args) {
@@ -81,8 +108,12 @@ int main(int argc, char** argv) {
         args.takeFirst();
         return contact(args);
     }
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: dealmoor-artgen <output folder>\n");
+    if (args.size() == 3 && args.first() == "--icons") {
+        return icons(args[1], args[2]);
+    }
+    if (args.size() != 1 || args.first().startsWith("--")) {
+        std::fprintf(stderr, "usage: dealmoor-artgen <output folder>\n"
+                             "       dealmoor-artgen --icons <output folder> <icon name>\n");
         return 2;
     }
     return generate(args.first());

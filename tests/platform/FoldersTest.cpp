@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace dealmoor {
 namespace {
@@ -20,6 +21,59 @@ TEST(Folders, ProgramDirIsTheFolderOfTheRunningProgram) {
     ASSERT_FALSE(dir.empty());
     EXPECT_EQ(dir.back(), '/');
     EXPECT_TRUE(std::filesystem::exists(dir + "platform_tests"));
+}
+
+TEST(Folders, ProgramDirFindsTheShippedFilesOfABuildOrAnInstalledCopy) {
+    // A fake layout: a build folder with the pictures beside the program, and an
+    // installed prefix with them under share/dealmoor.
+    const struct {
+        const char* what;
+        const char* program;
+        std::vector<const char*> files;   // files to create
+        std::vector<const char*> folders; // folders to create
+        const char* expected;
+    } cases[] = {
+        {"build folder", "build/bin/dealmoor", {"build/bin/Cards.png"}, {}, "build/bin/"},
+        {"installed",
+         "usr/bin/dealmoor",
+         {"usr/share/dealmoor/Cards.png"},
+         {},
+         "usr/share/dealmoor/"},
+        {"installed, pictures not drawn yet",
+         "opt/bin/dealmoor",
+         {},
+         {"opt/share/dealmoor"},
+         "opt/share/dealmoor/"},
+        {"pictures beside the program win",
+         "both/bin/dealmoor",
+         {"both/bin/Cards.png"},
+         {"both/share/dealmoor"},
+         "both/bin/"},
+        {"nothing shipped anywhere", "bare/bin/dealmoor", {}, {}, "bare/bin/"},
+        {"a file where the folder should be",
+         "odd/bin/dealmoor",
+         {"odd/share/dealmoor"},
+         {},
+         "odd/bin/"},
+        {"a folder named like the card sheet",
+         "dir/bin/dealmoor",
+         {},
+         {"dir/bin/Cards.png"},
+         "dir/bin/"},
+    };
+    TempFolder root;
+    for (const auto& c : cases) {
+        for (const char* folder : c.folders) {
+            std::filesystem::create_directories(root / folder);
+        }
+        for (const char* file : c.files) {
+            std::filesystem::create_directories(std::filesystem::path(root / file).parent_path());
+            testing::WriteFile(root / file, "x");
+        }
+        std::filesystem::create_directories(std::filesystem::path(root / c.program).parent_path());
+        testing::WriteFile(root / c.program, "");
+        EXPECT_EQ(ProgramDirOf(root / c.program), root / c.expected) << c.what;
+    }
 }
 
 TEST(Folders, WindowsDirFollowsXdgConfigHomeAndIsCreated) {
