@@ -2,8 +2,8 @@
 // The files the simulator is handed on its command line. Only a regular file is
 // read: a folder, a device such as /dev/zero, a pipe or a socket is refused by
 // name before a byte is taken from it, and a file larger than the caller's cap
-// is refused without reading it whole, so no argument can make the simulator
-// wait for ever or fill its memory.
+// is refused after reading one byte past the cap at most, so no argument can
+// make the simulator wait for ever or fill its memory.
 
 #include <cstddef>
 #include <string>
