@@ -234,38 +234,54 @@ bool sameLine(const Line& old, const Line& saved, bool oldIsLastWithoutBreak) {
            (oldIsLastWithoutBreak && (saved.text + saved.ending).rfind(old.text, 0) == 0);
 }
 
+// A save keeps every old line in order, replaces some in place and adds others.
+// Looks for such an alignment of the saved lines with the old ones: old lines
+// no set names must come back unchanged, lines naming a set key may instead be
+// replaced by a key line, and every other saved line must be one a set adds.
+// Lines are only ever added, so a saved line sits at most (saved - old) lines
+// below its old place, and the search keeps that band only.
 void checkUntouchedLines(const std::vector<Line>& before, const std::vector<Line>& after,
                          const std::vector<SetKey>& sets) {
-    std::size_t a = 0;
-    for (std::size_t b = 0; b < before.size(); ++b) {
-        const bool last = b + 1 == before.size() && before[b].ending.empty();
-        if (mayBeReplaced(before[b], sets)) {
-            // Kept, perhaps after added lines, or replaced in place by a key line.
-            std::size_t probe = a;
-            while (probe < after.size() && !sameLine(before[b], after[probe], last) &&
-                   mayBeAdded(after[probe], sets)) {
-                ++probe;
-            }
-            if (probe < after.size() && sameLine(before[b], after[probe], last)) {
-                a = probe + 1;
-            }
-            continue;
-        }
-        while (a < after.size() && !sameLine(before[b], after[a], last)) {
-            FUZZ_CHECK(mayBeAdded(after[a], sets),
-                       "saved line " + std::to_string(a + 1) + " " + shown(after[a].text) +
-                           " is neither an old line nor one a set adds");
-            ++a;
-        }
-        FUZZ_CHECK(a < after.size(), "old line " + std::to_string(b + 1) + " " +
-                                         shown(before[b].text) + " is lost or changed");
-        ++a;
+    const std::size_t n = before.size();
+    const std::size_t m = after.size();
+    FUZZ_CHECK(m >= n, std::to_string(n) + " old lines came back as " + std::to_string(m));
+    const std::size_t band = m - n + 1;
+    std::vector<bool> added(m);
+    for (std::size_t a = 0; a < m; ++a) {
+        added[a] = mayBeAdded(after[a], sets);
     }
-    for (; a < after.size(); ++a) {
-        FUZZ_CHECK(mayBeAdded(after[a], sets), "saved line " + std::to_string(a + 1) + " " +
-                                                   shown(after[a].text) +
-                                                   " is neither an old line nor one a set adds");
+    // reach[d]: old lines [0, b) align with saved lines [0, b + d).
+    std::vector<bool> reach(band, false);
+    reach[0] = true;
+    std::size_t furthest = 0; // old lines aligned so far, for the message
+    for (std::size_t b = 0;; ++b) {
+        for (std::size_t d = 0; d + 1 < band; ++d) {
+            if (reach[d] && added[b + d]) {
+                reach[d + 1] = true;
+            }
+        }
+        if (std::find(reach.begin(), reach.end(), true) == reach.end()) {
+            break;
+        }
+        furthest = b;
+        if (b == n) {
+            break;
+        }
+        const bool last = b + 1 == n && before[b].ending.empty();
+        const bool replaceable = mayBeReplaced(before[b], sets);
+        std::vector<bool> next(band, false);
+        for (std::size_t d = 0; d < band; ++d) {
+            const std::size_t a = b + d;
+            next[d] = reach[d] && a < m &&
+                      (sameLine(before[b], after[a], last) || (replaceable && added[a]));
+        }
+        reach.swap(next);
     }
+    FUZZ_CHECK(furthest == n && reach[band - 1],
+               "old line " + std::to_string(furthest + 1) + " " +
+                   shown(furthest < n ? before[furthest].text : std::string()) +
+                   " or a line after it is lost or changed, or a saved line is neither old "
+                   "nor one a set adds");
 }
 
 } // namespace
