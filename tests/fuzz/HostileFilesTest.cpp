@@ -60,7 +60,7 @@ TEST(HostileFiles, SettingsFileThatIsNoFileReadsAsMissing) {
         const ProfileFile file(path);
         EXPECT_FALSE(file.existed());
         EXPECT_EQ(file.getString("GameSettings", "Players", "none"), "none");
-        EXPECT_EQ(GetPrivateProfileInt("GameSettings", "Speed", 7, path), 7);
+        EXPECT_EQ(file.getInt("GameSettings", "Speed", 7), 7);
     }
 }
 
