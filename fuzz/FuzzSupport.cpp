@@ -53,7 +53,7 @@ const std::string& ScratchFolder() {
 }
 
 std::string WriteScratchFile(const std::string& name, std::string_view bytes) {
-    const std::string path = ScratchFolder() + name;
+    std::string path = ScratchFolder() + name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();

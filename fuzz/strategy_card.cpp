@@ -14,7 +14,7 @@ using namespace dealmoor;
 
 namespace {
 
-constexpr std::size_t TitleLengthOffset = CardColumns * CardRows;
+constexpr std::size_t TitleLengthOffset = std::size_t{CardColumns} * CardRows;
 constexpr std::size_t TitleOffset = TitleLengthOffset + 1;
 
 bool sameBytes(const StrategyCard& card, const void* bytes) {

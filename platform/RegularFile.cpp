@@ -71,7 +71,7 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes) {
         maxBytes == std::numeric_limits<std::size_t>::max() ? maxBytes : maxBytes + 1;
     // The size fstat gives is only a first guess: files of the kernel say 0.
     const std::size_t guess = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
-    constexpr std::size_t Chunk = 64 * 1024;
+    constexpr std::size_t Chunk = std::size_t{64} * 1024;
     FileBytes result;
     std::string& bytes = result.bytes;
     bytes.resize(std::min(wanted, std::max(guess + 1, Chunk)));

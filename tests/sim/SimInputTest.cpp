@@ -24,13 +24,13 @@ constexpr int RefusalSeconds = 60;
 constexpr int RefusalMemoryMiB = 512;
 
 std::string makeFolder(const SimSandbox& sandbox) {
-    const std::string path = sandbox.dir() / "a-folder";
+    std::string path = sandbox.dir() / "a-folder";
     ::mkdir(path.c_str(), 0755);
     return path;
 }
 
 std::string makeFifo(const SimSandbox& sandbox) {
-    const std::string path = sandbox.dir() / "a-pipe";
+    std::string path = sandbox.dir() / "a-pipe";
     ::mkfifo(path.c_str(), 0644);
     return path;
 }
