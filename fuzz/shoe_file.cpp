@@ -133,6 +133,13 @@ void checkLay(const std::vector<RiggedCard>& cards, int rulesCards, uint32_t see
     const int filled = game.Shoe.Filled;
     FUZZ_CHECK(filled == ShoeSize(game.HouseRules), "a fresh shoe is not full");
     const std::map<int, int> before = contents(game, 1);
+    // A fresh shoe is its decks: deck after deck, the last one perhaps in part.
+    std::map<int, int> decks;
+    for (int k = 0; k < filled; ++k) {
+        ++decks[k % CardsPerDeck + 1];
+    }
+    FUZZ_CHECK(before == decks, "a fresh shoe of " + std::to_string(filled) +
+                                    " cards does not hold the cards of its decks");
     const std::size_t missing = firstMissing(game, cards);
 
     const std::string error = LayRiggedCards(game, cards, FileName);
