@@ -3,9 +3,14 @@
 #               sanitizers and runs every test
 # make install  installs the release build under PREFIX (default /usr/local; DESTDIR honoured)
 # make package  builds the Debian package build/release/dealmoor_<version>_<arch>.deb
-.PHONY: run test deps build sim bench format format-check tidy lint clean install package
+# make fuzz     installs clang too, builds the fuzz targets and runs each one for
+#               FUZZ_SECONDS seconds (FUZZ_TARGETS="name ..." picks some)
+.PHONY: run test deps build sim bench fuzz fuzz-deps format format-check tidy lint clean \
+        install package
 
 PREFIX ?= /usr/local
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
 # The code that decides the game: clang-tidy keeps it clean.
 CORE_SOURCES = $(shell git ls-files 'engine/*.cpp' 'strategy/*.cpp' 'setup/*.cpp' \
@@ -34,6 +39,14 @@ install:
 
 package: build
 	cd build/release && cpack -G DEB
+
+fuzz-deps:
+	@scripts/install-deps.sh --fuzz
+
+fuzz: fuzz-deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_TARGETS="$(FUZZ_TARGETS)" scripts/run-fuzz.sh
 
 bench: build
 	./build/release/bin/dealmoor-sim --bench

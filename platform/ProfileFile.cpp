@@ -2,13 +2,13 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
+#include "platform/RegularFile.h"
 #include "platform/TextCut.h"
 
 #include <climits>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -20,8 +20,11 @@ namespace {
 
 const std::string Utf8Bom = "\xEF\xBB\xBF";
 
+// A carriage return counts as a blank: a value can never hold one (a set
+// turns it into a space), so one at the edge of a line is a line break that
+// lost its partner, as on the last line of a CRLF file cut short.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string trim(const std::string& text) {
@@ -148,13 +151,17 @@ int ParseProfileInt(const std::string& text, int def) {
 }
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
-    std::error_code ec;
-    existed_ = fs::is_regular_file(path_, ec);
-    std::ifstream in(path_, std::ios::binary);
-    if (!existed_ || !in.is_open()) {
+    // Read only when it is a plain file: a pipe or a device in its place would
+    // otherwise hold the program up at start-up or feed it bytes for ever.
+    FileBytes file = ReadRegularFile(path_, std::numeric_limits<std::size_t>::max());
+    if (file.refusal != FileRefusal::None) {
+        // A file we may not read is still there: it reads as empty but counts.
+        std::error_code ec;
+        existed_ = file.refusal == FileRefusal::Unreadable && fs::is_regular_file(path_, ec);
         return;
     }
-    const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    existed_ = true;
+    const std::string content = std::move(file.bytes);
     std::size_t start = 0;
     while (start < content.size()) {
         const std::size_t newline = content.find('\n', start);

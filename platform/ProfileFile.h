@@ -26,8 +26,8 @@ public:
     // Leading decimal digits with an optional minus sign ("12abc" is 12), or
     // "0x"/"0X" and hexadecimal digits ("0x68" is 104); anything else is `def`.
     int getInt(const std::string& section, const std::string& key, int def) const;
-    // The value with surrounding blanks removed and cut to 1023 characters;
-    // `def` when the section or the key is missing.
+    // The value with surrounding blanks (spaces, tabs, stray carriage returns)
+    // removed and cut to 1023 characters; `def` when the section or the key is missing.
     std::string getString(const std::string& section, const std::string& key,
                           const std::string& def) const;
 

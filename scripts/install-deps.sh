@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and the locale with
 # a decimal comma that the tests check the settings file against; quick when all
-# are there.
+# are there. With --fuzz also clang and libFuzzer, which only `make fuzz` needs.
 set -euo pipefail
 
 packages=(
@@ -17,6 +17,10 @@ packages=(
 )
 # A locale that writes numbers with a decimal comma.
 comma_locale=de_DE.UTF-8
+
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then

@@ -1,11 +1,11 @@
 #include "sim/ShoeFile.h"
 
 #include "engine/Game.h"
+#include "sim/InputFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 #include <utility>
 
@@ -55,9 +55,19 @@ std::string where(const std::string& fileName, int line) {
     return fileName + ":" + std::to_string(line) + ": ";
 }
 
+// The n-th rigged card (from 1) of the file finds no place in a fresh shoe.
+std::string doesNotFit(const std::string& fileName, const RiggedCard& card, std::size_t n,
+                       int shoeCards) {
+    return where(fileName, card.Line) + "card " + std::to_string(n) +
+           " of the file does not fit: a shoe of " + std::to_string(shoeCards) +
+           " cards burns its first card and deals at most " + std::to_string(shoeCards - 1) +
+           " rigged cards";
+}
+
 } // namespace
 
-ShoeFileResult ParseShoeText(const std::string& text, const std::string& fileName) {
+ShoeFileResult ParseShoeText(const std::string& text, const std::string& fileName, int shoeCards) {
+    const std::size_t room = shoeCards > 1 ? static_cast<std::size_t>(shoeCards - 1) : 0;
     ShoeFileResult result;
     std::istringstream in(text);
     std::string raw;
@@ -73,30 +83,39 @@ ShoeFileResult ParseShoeText(const std::string& text, const std::string& fileNam
             result.cards.clear();
             return result;
         }
+        if (result.cards.size() == room) {
+            result.error = doesNotFit(fileName, {id, line}, room + 1, shoeCards);
+            result.cards.clear();
+            return result;
+        }
         result.cards.push_back({id, line});
     }
     return result;
 }
 
-ShoeFileResult ReadShoeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {{}, path + ": cannot read the shoe file"};
+ShoeFileResult ReadShoeFile(const std::string& path, int shoeCards) {
+    const InputFileResult file = ReadInputFile(path, "shoe file", ShoeFileMaxBytes);
+    if (!file.error.empty()) {
+        return {{}, file.error};
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseShoeText(text.str(), path);
+    return ParseShoeText(file.text, path, shoeCards);
 }
 
 std::string LayRiggedCards(Game& game, const std::vector<RiggedCard>& cards,
                            const std::string& fileName) {
     auto& entries = game.Shoe.ShoeCards;
     const int filled = game.Shoe.Filled;
-    int entry = game.Shoe.ShoePos + 1; // the next card dealt
+    const int taken = game.Shoe.ShoePos;
+    int entry = taken + 1; // the next card dealt
     for (const RiggedCard& card : cards) {
         if (entry > filled) {
-            return where(fileName, card.Line) + "the shoe holds only " + std::to_string(filled) +
-                   " cards, the first of them burnt";
+            const std::size_t n = static_cast<std::size_t>(entry - taken);
+            if (taken <= 1) {
+                return doesNotFit(fileName, card, n, filled);
+            }
+            return where(fileName, card.Line) + "card " + std::to_string(n) +
+                   " of the file does not fit: only " + std::to_string(filled - taken) +
+                   " cards are left in the shoe of " + std::to_string(filled);
         }
         int from = entry;
         while (from <= filled && entries[from].CardId != card.CardId) {

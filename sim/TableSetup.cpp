@@ -5,10 +5,8 @@
 #include "platform/Folders.h"
 #include "platform/ProfileFile.h"
 #include "setup/SettingsFile.h"
+#include "sim/InputFile.h"
 #include "strategy/StrategyFile.h"
-
-#include <filesystem>
-#include <fstream>
 
 namespace dealmoor::sim {
 
@@ -33,11 +31,11 @@ std::string loadSeatCard(Game& game, int seat, const std::string& dir) {
 
 TableSetup PrepareTable(Game& game, const std::string& settingsFile) {
     TableSetup setup;
-    std::error_code ec;
-    if (!settingsFile.empty() &&
-        (!std::filesystem::is_regular_file(settingsFile, ec) || !std::ifstream(settingsFile))) {
-        setup.error = settingsFile + ": cannot read the settings file";
-        return setup;
+    if (!settingsFile.empty()) {
+        setup.error = CheckInputFile(settingsFile, "settings file");
+        if (!setup.error.empty()) {
+            return setup;
+        }
     }
     const ProfileFile file(settingsFile.empty() ? NoSettingsFile : settingsFile);
     ReadHouseRules(game.HouseRules, file);

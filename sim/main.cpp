@@ -1,6 +1,7 @@
 // dealmoor-sim: plays deals of the table without a window, for statistics,
 // checks and speed measurements.
 
+#include "engine/Shoe.h"
 #include "sim/Bench.h"
 #include "sim/Report.h"
 #include "sim/ShoeFile.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     config.Check = o.Check;
     config.TopUp = o.TopUp;
     if (!o.ShoeFile.empty()) {
-        ShoeFileResult shoe = ReadShoeFile(o.ShoeFile);
+        ShoeFileResult shoe = ReadShoeFile(o.ShoeFile, ShoeSize(table.HouseRules));
         if (!shoe.error.empty()) {
             return badInput(shoe.error, false);
         }

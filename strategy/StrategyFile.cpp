@@ -3,10 +3,11 @@
 #include "engine/Game.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileLookup.h"
+#include "platform/RegularFile.h"
 #include "platform/TextCut.h"
 
 #include <array>
-#include <cstdio>
+#include <cstring>
 
 namespace dealmoor {
 
@@ -65,17 +66,14 @@ std::string cardPathIn(const std::string& dir, const std::string& name) {
 } // namespace
 
 bool ReadCardFile(const std::string& path, StrategyCard& card) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    // Only a plain file: a pipe named like a card would otherwise hold the
+    // table up at start-up, and /dev/zero would pass for a card of zeros.
+    const FileBytes file = ReadRegularFile(path, StrategyCardBytes);
+    if (file.refusal != FileRefusal::None ||
+        file.bytes.size() != static_cast<std::size_t>(StrategyCardBytes)) {
         return false;
     }
-    StrategyCard read;
-    const size_t got = std::fread(&read, 1, StrategyCardBytes, file);
-    std::fclose(file);
-    if (got != static_cast<size_t>(StrategyCardBytes)) {
-        return false;
-    }
-    card = read;
+    std::memcpy(&card, file.bytes.data(), StrategyCardBytes);
     return true;
 }
 

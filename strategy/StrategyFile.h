@@ -15,7 +15,8 @@ struct Game;
 inline constexpr const char* CardFileExtension = ".stc";
 
 // Reads the first 391 bytes of a card file into `card`. A file that cannot be
-// read or holds fewer than 391 bytes is rejected and `card` is left as it was.
+// read, is no regular file or holds fewer than 391 bytes is rejected and `card`
+// is left as it was.
 bool ReadCardFile(const std::string& path, StrategyCard& card);
 
 // Replaces the file with exactly the 391 bytes of `card`. The bytes go to a

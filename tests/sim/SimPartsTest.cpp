@@ -116,7 +116,37 @@ TEST(ShoeFile, RefusesACardTheShoeNoLongerHolds) {
     const int next = game.Shoe.ShoeCards[51].CardId;
     EXPECT_EQ(
         LayRiggedCards(game, {{next, 1}, {game.Shoe.ShoeCards[52].CardId, 2}, {next, 3}}, "f"),
-        "f:3: the shoe holds only 52 cards, the first of them burnt");
+        "f:3: card 3 of the file does not fit: only 2 cards are left in the shoe of 52");
+}
+
+// A fresh shoe burns its first card, so every card after it can be rigged and
+// not one more: the parse refuses the extra card's line, and laying them all
+// puts the whole rest of the shoe in the order of the file.
+TEST(ShoeFile, RigsEveryCardButTheBurntOne) {
+    for (int cards : {52, 100, 416}) {
+        SCOPED_TRACE(cards);
+        Game game = shuffledGame(cards);
+        const std::map<int, int> before = shoeContents(game);
+        std::string text;
+        for (int entry = cards; entry >= 2; --entry) { // the rest of the shoe, reversed
+            text += std::to_string(game.Shoe.ShoeCards[entry].CardId) + "\n";
+        }
+        const ShoeFileResult all = ParseShoeText(text, "f", cards);
+        ASSERT_EQ(all.error, "");
+        ASSERT_EQ(all.cards.size(), static_cast<size_t>(cards - 1));
+        ASSERT_EQ(LayRiggedCards(game, all.cards, "f"), "");
+        EXPECT_EQ(shoeContents(game), before);
+        for (int k = 0; k < cards - 1; ++k) {
+            EXPECT_EQ(game.Shoe.ShoeCards[2 + k].CardId, all.cards[k].CardId);
+        }
+        const ShoeFileResult oneMore = ParseShoeText(text + "# last\nA\n", "f", cards);
+        EXPECT_EQ(oneMore.error,
+                  "f:" + std::to_string(cards + 1) + ": card " + std::to_string(cards) +
+                      " of the file does not fit: a shoe of " + std::to_string(cards) +
+                      " cards burns its first card and deals at most " + std::to_string(cards - 1) +
+                      " rigged cards");
+        EXPECT_TRUE(oneMore.cards.empty());
+    }
 }
 
 TEST(Statistics, RatioAndIntervalMatchTheDirectFormula) {

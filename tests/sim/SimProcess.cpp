@@ -76,9 +76,22 @@ std::string SimSandbox::writeShoe(const std::string& cards) const {
 }
 
 SimOutput SimSandbox::run(const std::vector<std::string>& args) const {
+    return runCommand(quoted(DEALMOOR_SIM_PATH), args);
+}
+
+SimOutput SimSandbox::runLimited(const std::vector<std::string>& args, int seconds,
+                                 int memoryMiB) const {
+    const std::string limits = "ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=" +
+                               std::to_string(memoryMiB) + "\" timeout -k 5 " +
+                               std::to_string(seconds) + " ";
+    return runCommand(limits + quoted(DEALMOOR_SIM_PATH), args);
+}
+
+SimOutput SimSandbox::runCommand(const std::string& program,
+                                 const std::vector<std::string>& args) const {
     const std::string outPath = dir_ / "out.txt";
     const std::string errPath = dir_ / "err.txt";
-    std::string command = quoted(DEALMOOR_SIM_PATH);
+    std::string command = program;
     for (const std::string& arg : args) {
         command += " " + quoted(arg);
     }

@@ -36,8 +36,14 @@ public:
     std::string writeShoe(const std::string& cards) const;
 
     SimOutput run(const std::vector<std::string>& args) const;
+    // The same, but the simulator is stopped after `seconds` (exit code 124) and,
+    // under the sanitizers, once it holds more than `memoryMiB` of memory: for
+    // inputs that could make it wait or read for ever.
+    SimOutput runLimited(const std::vector<std::string>& args, int seconds, int memoryMiB) const;
 
 private:
+    SimOutput runCommand(const std::string& program, const std::vector<std::string>& args) const;
+
     TempFolder dir_;
     ScopedEnv home_;
     ScopedEnv config_;

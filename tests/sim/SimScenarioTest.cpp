@@ -314,7 +314,7 @@ const std::vector<BadInputCase> BadInputs = {
      {},
      "",
      {"--settings", "/no/such/settings.ini"},
-     "cannot read the settings file"},
+     "/no/such/settings.ini: no such settings file"},
 };
 
 void PrintTo(const BadInputCase& c, std::ostream* out) {
