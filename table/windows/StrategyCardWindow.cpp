@@ -124,6 +124,11 @@ QString decodeTitle(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+QString labelOf(uint8_t code) {
+    const std::string_view label = ActionLabel(code);
+    return QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+}
+
 QFont cellFont() {
     QFont font = QApplication::font();
     font.setPointSize(CellPointSize);
@@ -249,11 +254,11 @@ void StrategyCardWindow::createGrid() {
     // The widest label always fits its cell, whatever the font.
     const QFontMetrics metrics(cellFont());
     int widestLabel = 0;
-    for (const std::string_view label :
-         {"Hit", "Stand", "Double/Hit", "Double/Stand", "Split/Hit", "Split/Stand"})
-        widestLabel =
-            std::max(widestLabel, metrics.horizontalAdvance(QString::fromLatin1(
-                                      label.data(), static_cast<qsizetype>(label.size()))));
+    auto code = static_cast<uint8_t>(ActionHit);
+    do {
+        widestLabel = std::max(widestLabel, metrics.horizontalAdvance(labelOf(code)));
+        code = NextActionCode(code);
+    } while (code != ActionHit);
     const int cellWidth = std::max(CellWidth, widestLabel + LabelPadding);
     const int cellHeight = std::max(CellHeight, metrics.height() + 2);
 
@@ -340,8 +345,7 @@ void StrategyCardWindow::showCard() {
 void StrategyCardWindow::showCell(int column, int row) {
     QTableWidgetItem* item = grid_->item(row - 1, column - 1);
     const uint8_t code = card_.cell(column, row);
-    const std::string_view label = ActionLabel(code);
-    item->setText(QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
+    item->setText(labelOf(code));
     item->setData(CodeRole, code);
 }
 

@@ -114,14 +114,6 @@ class CardAndSoundCommandsTest : public QObject {
 private slots:
     void cleanup() { QVERIFY2(VisibleTopLevels().isEmpty(), "a window was left open"); }
 
-    void bothCommandsCanBeChosen() {
-        StartedTable table;
-        QVERIFY(table.action("StrategyCards1")->isEnabled());
-        QVERIFY(table.action("ChangeSounds1")->isEnabled());
-        QCOMPARE(table.action("StrategyCards1")->text(), "Strategy &Cards");
-        QCOMPARE(table.action("ChangeSounds1")->text(), "Change Sounds");
-    }
-
     void anOddCardSurvivesOpenEditAndSaveByteForByte() {
         ScriptedTable table;
         const StrategyCard original = oddCard();
