@@ -95,4 +95,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
     return true;
 }
 
+std::string UnableToWriteMessage(const std::string& path) {
+    return "Unable to write to " + path;
+}
+
 } // namespace dealmoor

@@ -13,4 +13,7 @@ namespace dealmoor {
 // refuses the write or `path` names something other than a regular file.
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
+// What the user is told when a file could not be replaced: "Unable to write to " + path.
+std::string UnableToWriteMessage(const std::string& path);
+
 } // namespace dealmoor

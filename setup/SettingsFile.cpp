@@ -2,6 +2,7 @@
 
 #include "engine/Characters.h"
 #include "engine/Money.h"
+#include "platform/AtomicFile.h"
 #include "platform/TextCut.h"
 #include "setup/SoundDefaults.h"
 
@@ -69,7 +70,7 @@ WriteResult saveOrReport(ProfileFile& file) {
     if (file.save()) {
         return {};
     }
-    return {false, "Unable to write to " + file.path()};
+    return {false, UnableToWriteMessage(file.path())};
 }
 
 std::string withTrailingSlash(std::string dir) {
@@ -203,12 +204,13 @@ void ReadGameSettings(Game& game, TableSettings& s, const ProfileFile& file) {
     s.BlackjackSoundOn = section.flag("sndBJ", true);
     s.ShuffleSoundOn = section.flag("sndShuffle", true);
     // The win sound has always been stored under "TotalHands"; the deal
-    // counter itself is never kept and stays 0.
-    s.WinSoundFile = section.text("TotalHands", shipped.WinSoundFile, PathMax);
-    s.LoseSoundFile = section.text("LoseSound", shipped.LoseSoundFile, PathMax);
-    s.CardSoundFile = section.text("CardSound", shipped.CardSoundFile, PathMax);
-    s.BlackjackSoundFile = section.text("BJSound", shipped.BlackjackSoundFile, PathMax);
-    s.ShuffleSoundFile = section.text("ShuffleSound", shipped.ShuffleSoundFile, PathMax);
+    // counter itself is never kept and stays 0. Sound paths are kept whole: a
+    // cut path would name a file that is not there.
+    s.WinSoundFile = section.text("TotalHands", shipped.WinSoundFile, SoundPathMax);
+    s.LoseSoundFile = section.text("LoseSound", shipped.LoseSoundFile, SoundPathMax);
+    s.CardSoundFile = section.text("CardSound", shipped.CardSoundFile, SoundPathMax);
+    s.BlackjackSoundFile = section.text("BJSound", shipped.BlackjackSoundFile, SoundPathMax);
+    s.ShuffleSoundFile = section.text("ShuffleSound", shipped.ShuffleSoundFile, SoundPathMax);
     // An empty data folder would mean the current folder: keep the chosen one.
     const std::string dataDir = section.text("DataDir", s.DataDir, PathMax);
     if (!dataDir.empty()) {

@@ -10,4 +10,8 @@ void SetDefaultSoundFiles(TableSettings& settings) {
     settings.ShuffleSoundFile = settings.ProgramDir + "dmoor4.wav";
 }
 
+bool FitsSoundSetting(const std::string& path) {
+    return path.size() <= SoundPathMax;
+}
+
 } // namespace dealmoor

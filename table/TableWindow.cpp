@@ -4,12 +4,17 @@
 #include "engine/GameControl.h"
 #include "setup/TableSettings.h"
 #include "strategy/CardCount.h"
+#include "table/FileChooser.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
 #include "table/ModalOverlay.h"
 #include "table/MoneyText.h"
+#include "table/SoundPlayers.h"
+#include "table/StrategyCardCommand.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
+#include "table/windows/SoundWindow.h"
+#include "table/windows/StrategyCardWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -91,6 +96,9 @@ TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
     // The sprite sheets are part of the window, like its other pictures.
     sheets_.Load(QString::fromStdString(settings_.ProgramDir));
     help_ = std::make_unique<HelpViewer>(QString::fromStdString(settings_.ProgramDir + HelpFolder));
+    files_ = std::make_unique<DialogFileChooser>();
+    cardCommand_ = std::make_unique<StrategyCardCommand>(
+        game_, settings_, [this](StrategyCard& card) { return editCard(card); }, this);
     createControls();
     presenter_ = new TablePresenter(game_, settings_, sheets_, *this, *canvas_, panels_);
     connect(&presenter_->autoDealTimer(), &QTimer::timeout, this, &TableWindow::onAutoDealTimer);
@@ -178,8 +186,7 @@ void TableWindow::createMenus() {
     shuffleSound_ = toggle(sound, "Shuffle1", "Shuffle Sound", &TableSettings::ShuffleSoundOn);
     winSound_ = toggle(sound, "WinSound1", "Win Sound", &TableSettings::WinSoundOn);
     sound->addSeparator();
-    QAction* changeSounds = namedAction(sound, "ChangeSounds1", "Change Sounds");
-    changeSounds->setEnabled(false); // the sound choice window comes later
+    item(sound, "ChangeSounds1", "Change Sounds", &TableWindow::onChangeSoundsChosen);
     QMenu* speed = options->addMenu(QStringLiteral("&Speed"));
     auto* speeds = new QActionGroup(this);
     for (int s = 0; s < SpeedCount; ++s) {
@@ -189,8 +196,7 @@ void TableWindow::createMenus() {
         connect(speedItems_[s], &QAction::triggered, this,
                 [this, s] { setSpeed(static_cast<Speed>(s)); });
     }
-    QAction* cards = namedAction(options, "StrategyCards1", "Strategy &Cards");
-    cards->setEnabled(false); // the strategy card window comes later
+    item(options, "StrategyCards1", "Strategy &Cards", &TableWindow::onStrategyCardsChosen);
 
     QMenu* autoDeal = menuBar()->addMenu(QStringLiteral("&Auto Deal"));
     autoDeal_ = namedAction(autoDeal, "AutoDeal2", "Auto Deal");
@@ -394,6 +400,28 @@ void TableWindow::onCardCountChosen() {
     // Help opens the counting topic and leaves the figures on screen.
     while (box.exec() == QMessageBox::Help)
         help_->ShowTopic(HelpCountingCards);
+}
+
+void TableWindow::setFileChooser(std::unique_ptr<FileChooser> files) {
+    files_ = std::move(files);
+}
+
+bool TableWindow::editCard(StrategyCard& card) {
+    return StrategyCardWindow::EditCard(card, this,
+                                        [this](int context) { help_->ShowTopic(context); });
+}
+
+void TableWindow::onStrategyCardsChosen() {
+    cardCommand_->run(*files_);
+}
+
+void TableWindow::onChangeSoundsChosen() {
+    SoundWindow window(
+        settings_, *files_, [this](const std::string& path) { presenter_->sounds().Preview(path); },
+        this);
+    window.helpRequested = [this](int context) { help_->ShowTopic(context); };
+    window.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
+    window.exec();
 }
 
 // ---- Closing

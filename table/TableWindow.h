@@ -22,7 +22,9 @@ class QPushButton;
 namespace dealmoor {
 
 struct TableSettings;
+class FileChooser;
 class HelpViewer;
+class StrategyCardCommand;
 class SeatPanelView;
 class TableCanvas;
 class TablePresenter;
@@ -64,6 +66,14 @@ public:
     HelpViewer& help() { return *help_; }
     TableCanvas& canvas() { return *canvas_; }
 
+    // The file dialogs the Strategy Cards and Change Sounds commands ask
+    // through; the real dialogs unless a test hands in its own.
+    void setFileChooser(std::unique_ptr<FileChooser> files);
+    // The strategy card window over `card`, with F1 help; true when closed with
+    // Save. The player set-up window's Strategy buttons edit a seat's card
+    // through this too.
+    bool editCard(StrategyCard& card);
+
     // The settings file's message when it could not be written at closing ("" when it was).
     const std::string& lastSaveError() const { return lastSaveError_; }
 
@@ -104,6 +114,8 @@ private:
     void onAutoDealTimer();
     void onSeatPanelClicked(int seat); // Image1Click: the seat's name and money
     void onCardCountChosen();
+    void onStrategyCardsChosen(); // StrategyCards1: open, edit and save a card file
+    void onChangeSoundsChosen();  // ChangeSounds1: the sound choice window
     void showProductInformation();
 
     Game& game_;
@@ -114,6 +126,8 @@ private:
     bool closeQuietly_ = false;   // no questions: the desktop or a signal closes the game
     bool closeAfterDeal_ = false; // closing waits for the called-off deal to unwind
     std::unique_ptr<HelpViewer> help_;
+    std::unique_ptr<FileChooser> files_;
+    std::unique_ptr<StrategyCardCommand> cardCommand_;
     TableCanvas* canvas_ = nullptr;
     TablePresenter* presenter_ = nullptr;
 

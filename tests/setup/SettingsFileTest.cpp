@@ -503,15 +503,33 @@ TEST_F(SettingsFileTest, ADataFolderWithoutItsSlashGetsOneAndAnEmptyOneIsIgnored
     EXPECT_EQ(game.Settings.DataDir, dir / "prog/");
 }
 
-TEST_F(SettingsFileTest, LongTextsAreCutToTheirFields) {
-    WriteFile(path(), "[Player_2_Settings]\nName=" + std::string(40, 'n') +
-                          "\nAbout=" + std::string(300, 'a') + "\n[GameSettings]\nBJSound=/" +
-                          std::string(300, 'p') + "\n");
+TEST_F(SettingsFileTest, LongTextsAreCutToTheirFieldsButSoundPathsStayWhole) {
+    const std::string longSound = "/" + std::string(300, 'p') + "/win.wav";
+    WriteFile(path(), "[Player_2_Settings]\nName=" + std::string(40, 'n') + "\nAbout=" +
+                          std::string(300, 'a') + "\n[GameSettings]\nBJSound=" + longSound +
+                          "\nLoseSound=/" + std::string(1100, 'q') + "\n");
     Game game;
     startUp(game);
     EXPECT_EQ(game.Seats[2].Name, std::string(30, 'n'));
     EXPECT_EQ(game.Seats[2].About, std::string(255, 'a'));
-    EXPECT_EQ(game.Settings.BlackjackSoundFile.size(), 255u);
+    // A cut path would name a file that is not there.
+    EXPECT_EQ(game.Settings.BlackjackSoundFile, longSound);
+    // The file itself holds no more than 1023 characters of a value.
+    EXPECT_EQ(game.Settings.LoseSoundFile.size(), 1023u);
+}
+
+TEST_F(SettingsFileTest, ASoundPathOfTheLongestKeptLengthReadsBackWhole) {
+    Game game;
+    startUp(game);
+    const std::string longest = "/" + std::string(SoundPathMax - 5, 's') + ".wav";
+    ASSERT_EQ(longest.size(), SoundPathMax);
+    ASSERT_TRUE(FitsSoundSetting(longest));
+    ASSERT_FALSE(FitsSoundSetting(longest + "x"));
+    game.Settings.WinSoundFile = longest;
+    writeAll(game);
+    Game back;
+    startUp(back);
+    EXPECT_EQ(back.Settings.WinSoundFile, longest);
 }
 
 } // namespace

@@ -496,8 +496,8 @@ private slots:
         QVERIFY(table.action("SoundOn1")->isChecked());
         QVERIFY(table.action("On1")->isChecked());
         QVERIFY(!table.action("New1")->isEnabled());
-        QVERIFY(!table.action("ChangeSounds1")->isEnabled());
-        QVERIFY(!table.action("StrategyCards1")->isEnabled());
+        QVERIFY(table.action("ChangeSounds1")->isEnabled());
+        QVERIFY(table.action("StrategyCards1")->isEnabled());
         QVERIFY(!table.action("AutoDeal2")->isChecked());
         QCOMPARE(table.action("CardCount1")->text(), "C&ard Count");
         // A sound switch follows its menu item.
