@@ -413,6 +413,7 @@ bool TableWindow::editCard(StrategyCard& card) {
 
 void TableWindow::onStrategyCardsChosen() {
     cardCommand_->run(*files_);
+    settingChanged(); // the window's last answer is a setting too
 }
 
 void TableWindow::onChangeSoundsChosen() {
@@ -422,6 +423,7 @@ void TableWindow::onChangeSoundsChosen() {
     window.helpRequested = [this](int context) { help_->ShowTopic(context); };
     window.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
     window.exec();
+    settingChanged();
 }
 
 // ---- Closing
