@@ -1,5 +1,7 @@
 #include "table/FileChooser.h"
 
+#include "table/FilePaths.h"
+
 #include <QFileDialog>
 
 #include <algorithm>
@@ -49,7 +51,7 @@ QString defaultSuffix(const std::string& filter) {
 void prepare(QFileDialog& dialog, const FileRequest& request) {
     dialog.setNameFilter(QString::fromStdString(DialogNameFilter(request.filter)));
     if (!request.folder.empty())
-        dialog.setDirectory(QString::fromStdString(request.folder));
+        dialog.setDirectory(QtPath(request.folder));
     if (!request.fileName.empty())
         dialog.selectFile(QString::fromStdString(request.fileName));
 }
@@ -57,7 +59,7 @@ void prepare(QFileDialog& dialog, const FileRequest& request) {
 std::string chosenPath(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst().toStdString();
+    return FileSystemPath(dialog.selectedFiles().constFirst());
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 #pragma once
 // The help window: the manual's HTML pages beside the program, one page per
 // help context number plus a contents page. One window, reused for every topic.
+// The pages and what they link to are read by the game itself, so a help
+// folder whose name is not valid UTF-8 still shows them.
 
 #include <QTextBrowser>
+
+#include <string>
 
 namespace dealmoor {
 
@@ -15,19 +19,26 @@ inline constexpr int HelpTroubleshooting = 41021;
 class HelpViewer : public QTextBrowser {
     Q_OBJECT
 public:
-    // helpDir: the folder holding "index.html" and "<context>.html".
-    explicit HelpViewer(const QString& helpDir, QWidget* parent = nullptr);
+    // helpDir: the folder holding "index.html" and "<context>.html", ending with "/".
+    explicit HelpViewer(std::string helpDir, QWidget* parent = nullptr);
 
     void ShowContents();
     void ShowTopic(int context);
 
     // The page file that holds a context number's topic.
     static QString TopicPage(int context);
+    // The page shown now ("" before any).
+    QString currentPage() const;
+
+protected:
+    // Pages, style sheets and pictures of the help folder, by their names.
+    QVariant loadResource(int type, const QUrl& name) override;
 
 private:
     void showPage(const QString& fileName);
+    std::string fileOf(const QUrl& name) const;
 
-    QString helpDir_;
+    std::string helpDir_;
 };
 
 } // namespace dealmoor

@@ -1,6 +1,7 @@
 #include "table/Painting.h"
 
 #include "platform/FileLookup.h"
+#include "table/FilePaths.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -124,9 +125,9 @@ void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, in
 void SetButtonPicture(QAbstractButton* button, const std::string& programDir, const char* file,
                       const QString& fallback) {
     const std::string dir = programDir.empty()
-                                ? QCoreApplication::applicationDirPath().toStdString() + "/"
+                                ? FileSystemPath(QCoreApplication::applicationDirPath()) + "/"
                                 : programDir;
-    const QPixmap picture(QString::fromStdString(FindFileNoCase(dir, file)));
+    const QPixmap picture = QPixmap::fromImage(LoadPicture(FindFileNoCase(dir, file)));
     if (picture.isNull()) {
         button->setIcon(QIcon());
         button->setText(fallback);

@@ -1,9 +1,12 @@
 #include "table/SoundPlayers.h"
 
 #include "platform/FileLookup.h"
+#include "platform/RegularFile.h"
+#include "table/FilePaths.h"
 
 #include <QAudioDevice>
 #include <QEventLoop>
+#include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
@@ -114,9 +117,23 @@ QSoundEffect* SoundPlayers::effectFor(const std::string& resolvedPath) {
     if (found != effects_.end())
         return found->second;
     auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(QString::fromStdString(resolvedPath)));
+    effect->setSource(QUrl::fromLocalFile(playablePath(resolvedPath)));
     effects_.emplace(resolvedPath, effect);
     return effect;
+}
+
+QString SoundPlayers::playablePath(const std::string& resolvedPath) {
+    if (QtCanOpen(resolvedPath) || !copies_.isValid())
+        return QtPath(resolvedPath);
+    constexpr std::size_t SoundMax = 64 * 1024 * 1024;
+    const FileBytes sound = ReadRegularFile(resolvedPath, SoundMax);
+    const QString copy = copies_.filePath(QStringLiteral("sound%1.wav").arg(effects_.size()));
+    QFile out(copy);
+    if (sound.refusal != FileRefusal::None || sound.cut || !out.open(QIODevice::WriteOnly) ||
+        out.write(sound.bytes.data(), static_cast<qint64>(sound.bytes.size())) !=
+            static_cast<qint64>(sound.bytes.size()))
+        return QtPath(resolvedPath); // silent, as a missing file is
+    return copy;
 }
 
 bool SoundPlayers::waitUntilLoaded(QSoundEffect* effect) {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <map>
 #include <optional>
@@ -43,6 +44,10 @@ public:
     // Plays a file to its end whatever the switches say (the sound window's Preview).
     void Preview(const std::string& path);
 
+    // A name Qt can open a sound file by: its own, or that of a copy when its
+    // folder's name is not valid in the platform's encoding.
+    QString playablePath(const std::string& resolvedPath);
+
 private:
     void playAsync(bool eventOn, const std::string& path);
     void playSync(const std::string& path);
@@ -52,6 +57,7 @@ private:
     const TableSettings& settings_;
     std::map<std::string, QSoundEffect*> effects_; // loaded once per file
     QSoundEffect* playing_ = nullptr;
+    QTemporaryDir copies_; // sounds Qt could not open where they lie
 };
 
 } // namespace dealmoor

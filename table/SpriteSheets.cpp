@@ -1,5 +1,7 @@
 #include "table/SpriteSheets.h"
 
+#include "table/FilePaths.h"
+
 #include <QColor>
 
 namespace dealmoor {
@@ -35,10 +37,10 @@ QImage blankSheet(int width, int height) {
 
 } // namespace
 
-bool SpriteSheets::Load(const QString& programDir) {
+bool SpriteSheets::Load(const std::string& programDir) {
     bool all = true;
     for (const SheetFile& file : SheetFiles) {
-        QImage loaded(programDir + QString::fromLatin1(file.name) + QStringLiteral(".png"));
+        const QImage loaded = LoadPicture(programDir + file.name + ".png");
         if (loaded.isNull()) {
             this->*file.sheet = blankSheet(file.width, file.height);
             all = false;

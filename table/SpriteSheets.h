@@ -3,7 +3,8 @@
 // into the program's folder, indexed by fixed cells.
 
 #include <QImage>
-#include <QString>
+
+#include <string>
 
 namespace dealmoor {
 
@@ -29,7 +30,7 @@ struct SpriteSheets {
 
     // Loads every sheet from "<programDir><name>.png". Returns false when any is
     // missing; the missing ones are left as blank pictures of their proper size.
-    bool Load(const QString& programDir);
+    bool Load(const std::string& programDir);
 };
 
 // A card's cell in the Cards sheet, and the step between overlapping cards on the table.

@@ -5,6 +5,7 @@
 #include "setup/TableSettings.h"
 #include "strategy/StrategyFile.h"
 #include "table/FileChooser.h"
+#include "table/FilePaths.h"
 #include "table/ModalOverlay.h"
 
 #include <filesystem>
@@ -39,8 +40,7 @@ void StrategyCardCommand::run(FileChooser& files) {
 
     StrategyCard& card = game_.StrategyCards[EditSlot];
     if (!readCard(picked, card)) {
-        ShowInformation(parent_,
-                        QString::fromLatin1(NotACardMessage) + QString::fromStdString(picked));
+        ShowInformation(parent_, QString::fromLatin1(NotACardMessage) + QtPath(picked));
         return;
     }
     settings_.SaveStrategy = edit_(card);

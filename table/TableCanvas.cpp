@@ -4,6 +4,7 @@
 #include "engine/Game.h"
 #include "engine/Texts.h"
 #include "platform/FileLookup.h"
+#include "table/FilePaths.h"
 #include "table/MoneyText.h"
 #include "table/Painting.h"
 #include "table/SpriteSheets.h"
@@ -423,7 +424,7 @@ void TableCanvas::PaintTable() {
     update();
 }
 
-void TableCanvas::LoadCharacterSheets(const QString& programDir) {
+void TableCanvas::LoadCharacterSheets(const std::string& programDir) {
     for (CharacterSheet& sheet : characterSheets_) {
         sheet = CharacterSheet{};
     }
@@ -435,11 +436,8 @@ void TableCanvas::LoadCharacterSheets(const QString& programDir) {
         }
         const Character& frame = CharacterRecord(number);
         const std::string name = "dmoor" + std::to_string(number) + ".bmp";
-        const std::string path = FindFileNoCase(programDir.toStdString(), name);
-        QImage strip;
-        if (!path.empty()) {
-            strip.load(QString::fromStdString(path));
-        }
+        const std::string path = FindFileNoCase(programDir, name);
+        QImage strip = path.empty() ? QImage() : LoadPicture(path);
         strip = strip.isNull() ? PlaceholderStrip(frame.FrameWidth, FaceWallBottom - frame.FrameTop)
                                : strip.convertToFormat(QImage::Format_RGB32);
         characterSheets_[number] = {strip, frame.FrameWidth, frame.FrameTop};

@@ -67,7 +67,7 @@ public:
 
     // Loads "dmoor<n>.bmp" from the program folder for every character seated at
     // 1..SeatCount (a drawn stand-in face when a file is missing).
-    void LoadCharacterSheets(const QString& programDir);
+    void LoadCharacterSheets(const std::string& programDir);
     const CharacterSheet& sheetOf(int number) const;
     // The character whose sheet SetFace(seat, 0) selected last; 0 before any.
     int selectedCharacter() const { return selectedCharacter_; }

@@ -5,6 +5,7 @@
 #include "setup/TableSettings.h"
 #include "strategy/CardCount.h"
 #include "table/FileChooser.h"
+#include "table/FilePaths.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
 #include "table/ModalOverlay.h"
@@ -94,8 +95,8 @@ TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
     : QMainWindow(parent), game_(game), settings_(settings) {
     setObjectName(QStringLiteral("Animate"));
     // The sprite sheets are part of the window, like its other pictures.
-    sheets_.Load(QString::fromStdString(settings_.ProgramDir));
-    help_ = std::make_unique<HelpViewer>(QString::fromStdString(settings_.ProgramDir + HelpFolder));
+    sheets_.Load(settings_.ProgramDir);
+    help_ = std::make_unique<HelpViewer>(settings_.ProgramDir + HelpFolder);
     files_ = std::make_unique<DialogFileChooser>();
     cardCommand_ = std::make_unique<StrategyCardCommand>(
         game_, settings_, [this](StrategyCard& card) { return editCard(card); }, this);
@@ -237,7 +238,7 @@ void TableWindow::showStartUp() {
     applyLayout();
     setSpeed(game_.Speed);
 
-    canvas_->LoadCharacterSheets(QString::fromStdString(settings_.ProgramDir));
+    canvas_->LoadCharacterSheets(settings_.ProgramDir);
     showSeatPanels();
     canvas_->SetFace(1, 0);
     repaintTable(); // the first paint shows the seats the session read

@@ -3,6 +3,7 @@
 #include "setup/SoundDefaults.h"
 #include "setup/TableSettings.h"
 #include "table/FileChooser.h"
+#include "table/FilePaths.h"
 #include "table/HelpViewer.h"
 #include "table/ModalOverlay.h"
 
@@ -146,9 +147,9 @@ std::string& SoundWindow::fileOf(int row) {
 // Each row names its file; the whole path is its tooltip.
 void SoundWindow::showFiles() {
     for (int row = 0; row < RowCount; ++row) {
-        const QString path = QString::fromStdString(fileOf(row));
+        const QString path = QtPath(fileOf(row));
         QLabel* shown = fileNames_[row];
-        const QString fileName = QString::fromStdString(FileNameOf(fileOf(row)));
+        const QString fileName = QtPath(FileNameOf(fileOf(row)));
         shown->setText(
             QFontMetrics(shown->font()).elidedText(fileName, Qt::ElideMiddle, shown->width()));
         shown->setToolTip(path);

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 
+#include "table/FilePaths.h"
 #include "table/SpriteSheets.h"
 
 #include <QTemporaryDir>
@@ -15,7 +16,7 @@ private slots:
     void missingFolderGivesBlankSheetsOfTheirSizes() {
         QTemporaryDir empty;
         SpriteSheets sheets;
-        QVERIFY(!sheets.Load(empty.path() + QLatin1Char('/')));
+        QVERIFY(!sheets.Load(FileSystemPath(empty.path() + QLatin1Char('/'))));
         QCOMPARE(sheets.Cards.size(), QSize(533, 216));
         QCOMPARE(sheets.Heads.size(), QSize(178, 1602));
         QCOMPARE(sheets.balloon2.size(), QSize(97, 70));
@@ -32,7 +33,7 @@ private slots:
         QVERIFY(mono.save(dir.path() + QStringLiteral("/balloon.png")));
 
         SpriteSheets sheets;
-        QVERIFY(!sheets.Load(dir.path() + QLatin1Char('/')));
+        QVERIFY(!sheets.Load(FileSystemPath(dir.path() + QLatin1Char('/'))));
         QCOMPARE(sheets.balloon.format(), QImage::Format_RGB32);
         QCOMPARE(sheets.balloon.pixel(3, 4), mono.color(1));
         QCOMPARE(sheets.balloon.pixel(0, 0), mono.color(0));
@@ -40,7 +41,7 @@ private slots:
     }
 
     void generatedSheetsBesideTheProgramAllLoad() {
-        const QString programDir = QString::fromStdString(testing::TestProgramDir());
+        const std::string programDir = testing::TestProgramDir();
         SpriteSheets sheets;
         QVERIFY(sheets.Load(programDir));
         QCOMPARE(sheets.Cards.size(), QSize(533, 216));

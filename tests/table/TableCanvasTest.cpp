@@ -7,6 +7,7 @@
 
 #include "engine/Characters.h"
 #include "engine/Game.h"
+#include "table/FilePaths.h"
 #include "table/TableCanvas.h"
 
 #include <QTemporaryDir>
@@ -219,7 +220,7 @@ private slots:
         PutCard(game->Hands[2], 1, 1, true);       // ace of clubs
         PutCard(game->Hands[2], 30, 4, false);     // a hidden card: the back
         PutCard(game->Hands[2 + 6], 52, 13, true); // second hand: king of spades
-        canvas->LoadCharacterSheets(dir.path() + QLatin1Char('/'));
+        canvas->LoadCharacterSheets(FileSystemPath(dir.path() + QLatin1Char('/')));
         canvas->SetFace(2, 0);
         QCOMPARE(canvas->selectedCharacter(), 3);
         canvas->DrawDealer(
@@ -274,7 +275,7 @@ private slots:
         WriteStrip(dir.path(), QStringLiteral("dmoor5.bmp"), 5);
         game->SeatCount = 1;
         game->Seats[1].Number = 5;
-        canvas->LoadCharacterSheets(dir.path() + QLatin1Char('/'));
+        canvas->LoadCharacterSheets(FileSystemPath(dir.path() + QLatin1Char('/')));
         canvas->SetFace(1, 0);
         game->Seats[2].Number = 12;
         canvas->SetFace(2, 0);
@@ -290,7 +291,7 @@ private slots:
         game->SeatCount = 2;
         game->Seats[1].Number = 6;
         game->Seats[2].Number = 9;
-        canvas->LoadCharacterSheets(empty.path() + QLatin1Char('/'));
+        canvas->LoadCharacterSheets(FileSystemPath(empty.path() + QLatin1Char('/')));
         QCOMPARE(canvas->sheetOf(6).strip.width(), 4 * 243);
         QCOMPARE(canvas->sheetOf(6).frameTop, 27);
         QCOMPARE(canvas->sheetOf(9).frameWidth, 206);
@@ -305,10 +306,10 @@ private slots:
         QTemporaryDir empty;
         game->SeatCount = 1;
         game->Seats[1].Number = 4;
-        canvas->LoadCharacterSheets(empty.path() + QLatin1Char('/'));
+        canvas->LoadCharacterSheets(FileSystemPath(empty.path() + QLatin1Char('/')));
         QVERIFY(!canvas->sheetOf(4).strip.isNull());
         game->Seats[1].Number = 7;
-        canvas->LoadCharacterSheets(empty.path() + QLatin1Char('/'));
+        canvas->LoadCharacterSheets(FileSystemPath(empty.path() + QLatin1Char('/')));
         QVERIFY(canvas->sheetOf(4).strip.isNull());
         QVERIFY(!canvas->sheetOf(7).strip.isNull());
     }
@@ -412,7 +413,7 @@ private slots:
         game->CurrentSeat = 0;
         game->Seats[1].Number = 2;
         QTemporaryDir empty;
-        canvas->LoadCharacterSheets(empty.path() + QLatin1Char('/'));
+        canvas->LoadCharacterSheets(FileSystemPath(empty.path() + QLatin1Char('/')));
         canvas->SetFace(1, 0);
         canvas->PaintTable();
         // The view shows seat 1 but the painter never writes the game.

@@ -7,6 +7,7 @@
 #include "engine/Money.h"
 #include "platform/ProfileFile.h"
 #include "setup/SettingsFile.h"
+#include "table/FilePaths.h"
 #include "table/HelpViewer.h"
 #include "table/Layout.h"
 #include "table/TableCanvas.h"
@@ -471,7 +472,7 @@ private slots:
         QVERIFY(contents.open(QIODevice::WriteOnly));
         contents.write("<h1>Contents</h1>");
         contents.close();
-        HelpViewer help(pages.path());
+        HelpViewer help(FileSystemPath(pages.path() + QLatin1Char('/')));
         help.ShowContents();
         QVERIFY(help.isVisible());
         QCOMPARE(help.source().fileName(), "index.html");
