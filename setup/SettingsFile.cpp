@@ -69,7 +69,7 @@ WriteResult saveOrReport(ProfileFile& file) {
     if (file.save()) {
         return {};
     }
-    return {false, "Unable to write to " + file.path()};
+    return {false, UnableToWriteMessage(file.path())};
 }
 
 std::string withTrailingSlash(std::string dir) {
@@ -103,9 +103,9 @@ void readSeat(Game& game, const ProfileFile& file, int seat) {
     s.About = section.text("About", CharacterAbout(s.Number), AboutMax);
     s.Credits = section.money("Credits", StartingCredits);
     s.Borrowed = section.money("Borrowed", StartingCredits);
-    // A card name that could reach outside the data folder is not used.
-    s.StrategyFile =
-        IsUsableCardStem(stem) ? CutText(stem, StrategyFileMax) : SeatDefaultCardStem(s.Number);
+    // A card name that could reach outside the data folder is not used; any
+    // other is kept whole, so a long file name still finds its card.
+    s.StrategyFile = IsUsableCardStem(stem) ? stem : SeatDefaultCardStem(s.Number);
 }
 
 void writeSeat(const Seat& s, ProfileFile& file, int seat) {
@@ -166,6 +166,10 @@ void putHouseRules(ProfileFile& file, const HouseRules& r) {
 }
 
 } // namespace
+
+std::string UnableToWriteMessage(const std::string& path) {
+    return "Unable to write to " + path;
+}
 
 bool IsUsableCardStem(const std::string& stem) {
     if (stem.empty() || stem.find("..") != std::string::npos) {

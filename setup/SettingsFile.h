@@ -15,8 +15,11 @@ namespace dealmoor {
 // What became of a write; on failure the file on disk is as it was before.
 struct WriteResult {
     bool ok = true;
-    std::string message; // "Unable to write to " and the path, when not ok
+    std::string message; // UnableToWriteMessage(path), when not ok
 };
+
+// The message of a file the game could not write: "Unable to write to " and its path.
+std::string UnableToWriteMessage(const std::string& path);
 
 // The settings file in the per-user settings folder.
 std::string SettingsPath(const TableSettings& settings);

@@ -10,6 +10,7 @@
 #include "table/MoneyText.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
+#include "table/windows/PlayerSetupWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -38,6 +39,8 @@ constexpr QSize NormalWindowSize{1024, 768};
 // The Deal button's two captions: dealing by hand, or automatic dealing on.
 const char* const DealCaption = "&Deal";
 const char* const AutoDealOffCaption = "Auto &Deal Off";
+
+const char* const NewGameQuestion = "Are you sure you want to quit this game and start a new one?";
 
 // Texts of the seat information message.
 const char* const InfoName = "Name:  ";
@@ -110,7 +113,6 @@ void TableWindow::createControls() {
     dealButton_->setDefault(true);
     dealButton_->show();
     newGameButton_ = makeButton("Button2", "&New Game");
-    newGameButton_->setEnabled(false); // the new game window comes later
     speedButton_ = makeButton("Button3", SpeedCaptions[0]);
     exitButton_ = makeButton("Button4", "E&xit");
     helpButton_ = makeButton("BitBtn1", "&Help");
@@ -118,6 +120,7 @@ void TableWindow::createControls() {
     catalogButton_ = makeButton("Button1", "&Catalog");
 
     connect(dealButton_, &QPushButton::clicked, this, &TableWindow::onDealClicked);
+    connect(newGameButton_, &QPushButton::clicked, this, &TableWindow::onNewGameClicked);
     connect(speedButton_, &QPushButton::clicked, this, &TableWindow::onSpeedClicked);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(helpButton_, &QPushButton::clicked, this, &TableWindow::onHelpClicked);
@@ -150,8 +153,7 @@ void TableWindow::createMenus() {
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    newGame_ = namedAction(file, "New1", "&New Game");
-    newGame_->setEnabled(false); // the new game window comes later
+    newGame_ = item(file, "New1", "&New Game", &TableWindow::onNewGameChosen);
     file->addSeparator();
     item(file, "Exit1", "E&xit Program", &QWidget::close);
 
@@ -307,7 +309,50 @@ void TableWindow::onDealClicked() {
         StopAutoDeal(game_);
         showAutoDeal();
     }
-    PlayDeal(game_, *presenter_);
+    runDeal([this] { PlayDeal(game_, *presenter_); });
+}
+
+void TableWindow::runDeal(const std::function<void()>& deal) {
+    if (!CanStartDeal(game_))
+        return;
+    // The running deal never sees its seats or its shoe change under it.
+    setNewGameEnabled(false);
+    deal();
+    setNewGameEnabled(true);
+}
+
+void TableWindow::setNewGameEnabled(bool enabled) {
+    newGameButton_->setEnabled(enabled);
+    newGame_->setEnabled(enabled);
+}
+
+void TableWindow::onNewGameClicked() {
+    if (!CanStartNewGame(game_))
+        return;
+    const auto answer = QMessageBox::question(this, QString(), QString::fromLatin1(NewGameQuestion),
+                                              QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok)
+        onNewGameChosen();
+}
+
+void TableWindow::onNewGameChosen() {
+    if (!CanStartNewGame(game_))
+        return;
+    {
+        PlayerSetupWindow setup(game_, settings_, sheets_.Heads, this);
+        setup.helpRequested = [this](int context) { help_->ShowTopic(context); };
+        setup.editCard = cardEditor_;
+        setup.exec();
+    }
+    // The table follows the seats, whether the set-up was confirmed or not.
+    ResetForNewGame(game_, *presenter_);
+    canvas_->LoadCharacterSheets(QString::fromStdString(settings_.ProgramDir));
+    showSeatPanels();
+    canvas_->SetFace(1, 0);
+    repaintTable();
+    // New seats or rules, or nothing dealt yet this run: a fresh shoe and a deal.
+    if (NewGameDealsAtOnce(game_))
+        runDeal([this] { ShuffleAndDeal(game_, *presenter_); });
 }
 
 void TableWindow::onAutoDealToggled(bool on) {

@@ -45,6 +45,11 @@ public:
     void createDealWindows();
     // Closing saves through this; without it nothing is written.
     void setSaver(std::function<WriteResult()> saver) { saver_ = std::move(saver); }
+    // The set-up window's "Strategy" buttons show a picked card through this:
+    // true when the user chose to save it. Without one the card is taken as picked.
+    void setCardEditor(std::function<bool(StrategyCard&)> editor) {
+        cardEditor_ = std::move(editor);
+    }
 
     void setSpeed(Speed speed);
     // Places the views, buttons and panels for the window's size, then repaints.
@@ -74,7 +79,12 @@ private:
     void showAutoDeal();
     LayoutControls layoutControls() const;
 
-    void onDealClicked();  // Button6 "&Deal": one deal; during automatic dealing, stops it
+    void onDealClicked();    // Button6 "&Deal": one deal; during automatic dealing, stops it
+    void onNewGameChosen();  // New1: the player set-up, then a fresh game
+    void onNewGameClicked(); // Button2: New Game once the player confirms
+    // Runs a deal with New Game switched off, unless a deal runs already.
+    void runDeal(const std::function<void()>& deal);
+    void setNewGameEnabled(bool enabled);
     void onSpeedClicked(); // Button3: the next speed in the cycle
     void onCatalogClicked();
     void onHelpClicked(); // BitBtn1 and F1: the table window's topic
@@ -88,6 +98,7 @@ private:
     TableSettings& settings_;
     SpriteSheets sheets_;
     std::function<WriteResult()> saver_;
+    std::function<bool(StrategyCard&)> cardEditor_;
     std::string lastSaveError_;
     std::unique_ptr<HelpViewer> help_;
     TableCanvas* canvas_ = nullptr;
