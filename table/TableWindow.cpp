@@ -338,6 +338,10 @@ void TableWindow::onNewGameClicked() {
 void TableWindow::onNewGameChosen() {
     if (!CanStartNewGame(game_))
         return;
+    // An automatic deal due now waits: no deal may start under the set-up window.
+    QTimer& autoDealTimer = presenter_->autoDealTimer();
+    const bool autoDealDue = autoDealTimer.isActive();
+    autoDealTimer.stop();
     {
         PlayerSetupWindow setup(game_, settings_, sheets_.Heads, this);
         setup.helpRequested = [this](int context) { help_->ShowTopic(context); };
@@ -353,6 +357,8 @@ void TableWindow::onNewGameChosen() {
     // New seats or rules, or nothing dealt yet this run: a fresh shoe and a deal.
     if (NewGameDealsAtOnce(game_))
         runDeal([this] { ShuffleAndDeal(game_, *presenter_); });
+    else if (autoDealDue)
+        autoDealTimer.start(); // automatic dealing goes on where it was
 }
 
 void TableWindow::onAutoDealToggled(bool on) {

@@ -45,6 +45,7 @@ constexpr int GroupColumns = 2;
 // Wide enough for the longest caption of every cycle.
 constexpr int OptionWidth = 236;
 constexpr int BarButtonWidth = 130;
+constexpr int OuterMargin = 16;
 
 QString buttonName(int button) {
     return QStringLiteral("Button%1").arg(button);
@@ -55,6 +56,8 @@ QString buttonName(int button) {
 HouseRulesWindow::HouseRulesWindow(Game& game, QWidget* parent)
     : QDialog(parent), game_(game), working_(game.HouseRules) {
     setObjectName(QStringLiteral("RulesFrm"));
+    // Modal to the table, not to the help window opened from it.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QString::fromLatin1(WindowTitle));
     createControls();
     SetHelpContext(this, HelpHouseRules);
@@ -67,16 +70,21 @@ HouseRulesWindow::HouseRulesWindow(Game& game, QWidget* parent)
 void HouseRulesWindow::createControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setSpacing(10);
+    layout->setContentsMargins(OuterMargin, OuterMargin, OuterMargin, OuterMargin);
+    layout->setSpacing(12);
 
     auto* introduction = new QLabel(QString::fromLatin1(Introduction), this);
     introduction->setWordWrap(true);
     layout->addWidget(introduction);
 
+    // Headings in bold; the buttons inside the frames keep the plain font.
     QFont headingFont = font();
     headingFont.setBold(true);
+    QFont plainFont = font();
+    plainFont.setBold(false);
     auto* groups = new QGridLayout;
-    groups->setSpacing(8);
+    groups->setHorizontalSpacing(14);
+    groups->setVerticalSpacing(10);
     for (std::size_t g = 0; g < RuleGroups.size(); ++g) {
         const RuleGroup& group = RuleGroups[g];
         auto* frame = new QGroupBox(QString::fromLatin1(group.heading), this);
@@ -88,7 +96,7 @@ void HouseRulesWindow::createControls() {
                 break;
             auto* option = new QPushButton(QString::fromStdString(DesignCaption(button)), frame);
             option->setObjectName(buttonName(button));
-            option->setFont(font());
+            option->setFont(plainFont);
             option->setAutoDefault(false);
             option->setFixedWidth(OptionWidth);
             options->addWidget(option);
@@ -106,7 +114,7 @@ void HouseRulesWindow::createControls() {
         auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
                                      QString::fromLatin1(HelpCaption), frame);
         help->setObjectName(QString::fromLatin1(group.helpName));
-        help->setFont(font());
+        help->setFont(plainFont);
         help->setAutoDefault(false);
         connect(help, &QPushButton::clicked, this, &HouseRulesWindow::requestHelp);
         row->addWidget(help, 0, Qt::AlignTop);

@@ -49,6 +49,9 @@ constexpr int NameWidth = 190;
 constexpr int StrategyButtonWidth = 84;
 constexpr int AboutHeight = 112;
 constexpr int SeatCounterWidth = 150;
+// Rows tall enough to line up with the character browser beside them.
+constexpr int RowControlHeight = 30;
+constexpr int OuterMargin = 16;
 
 QString characterCaption(int number) {
     return QLatin1String(CharacterCaption) + QString::number(number);
@@ -117,6 +120,8 @@ PlayerSetupWindow::PlayerSetupWindow(Game& game, TableSettings& settings, const 
     : QDialog(parent), game_(game), settings_(settings), heads_(heads),
       setup_(ReadPlayerSetup(game)) {
     setObjectName(QStringLiteral("PlayForm"));
+    // Modal to the table, not to the help window opened from it.
+    setWindowModality(Qt::WindowModal);
     setWindowTitle(QString::fromLatin1(WindowTitle));
     dialogs = DesktopCardFileDialogs(this);
     createControls();
@@ -135,11 +140,13 @@ PlayerSetupWindow::PlayerSetupWindow(Game& game, TableSettings& settings, const 
 
 void PlayerSetupWindow::createControls() {
     auto* layout = new QGridLayout(this);
-    layout->setHorizontalSpacing(14);
+    layout->setContentsMargins(OuterMargin, OuterMargin, OuterMargin, OuterMargin);
+    layout->setHorizontalSpacing(16);
     layout->setVerticalSpacing(10);
     layout->addWidget(createBrowser(), 0, 0, 2, 1);
 
     auto* count = new QHBoxLayout;
+    count->setSpacing(8);
     count->addWidget(new QLabel(QString::fromLatin1(NumberOfPlayers), this));
     seatCount_ = new QLabel(this);
     seatCount_->setObjectName(QStringLiteral("Label3"));
@@ -157,7 +164,7 @@ void PlayerSetupWindow::createControls() {
     layout->addLayout(count, 0, 1);
 
     auto* seats = new QVBoxLayout;
-    seats->setSpacing(4);
+    seats->setSpacing(6);
     for (int seat = 1; seat <= MaxSeats; ++seat)
         seats->addWidget(createSeatRow(seat));
     seats->addStretch();
@@ -171,8 +178,10 @@ void PlayerSetupWindow::createControls() {
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    for (QPushButton* button : {editRules, ok})
+    for (QPushButton* button : {editRules, ok}) {
         button->setMinimumWidth(StrategyButtonWidth + ControlButtonWidth / 2);
+        button->setFixedHeight(RowControlHeight);
+    }
     bar->addStretch();
     bar->addWidget(editRules);
     bar->addWidget(ok);
@@ -220,7 +229,7 @@ QWidget* PlayerSetupWindow::createSeatRow(int seat) {
     panel->setObjectName(QStringLiteral("Panel%1").arg(seat + 3));
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(8, 4, 8, 4);
+    row->setContentsMargins(10, 5, 10, 5);
 
     auto* number = new QLabel(QString::number(seat), panel);
     number->setFont(boldFont(font()));
@@ -241,8 +250,10 @@ QWidget* PlayerSetupWindow::createSeatRow(int seat) {
     c.strategy->setProperty("tag", seat);
     c.strategy->setFixedWidth(StrategyButtonWidth);
     for (QWidget* control : {static_cast<QWidget*>(c.character), static_cast<QWidget*>(c.control),
-                             static_cast<QWidget*>(c.name), static_cast<QWidget*>(c.strategy)})
+                             static_cast<QWidget*>(c.name), static_cast<QWidget*>(c.strategy)}) {
+        control->setFixedHeight(RowControlHeight);
         row->addWidget(control);
+    }
 
     connect(c.character, &QPushButton::clicked, this, [this, seat] { onCharacterClicked(seat); });
     connect(c.control, &QPushButton::clicked, this, [this, seat] { onControlClicked(seat); });

@@ -18,12 +18,6 @@ struct Step {
     HouseRules after;
 };
 
-HouseRules With(void (*change)(HouseRules&)) {
-    HouseRules rules;
-    change(rules);
-    return rules;
-}
-
 // Clicks a button from its design caption through `steps`, checking each.
 void ExpectCycle(int button, const std::vector<Step>& steps) {
     HouseRules working;
@@ -37,25 +31,17 @@ void ExpectCycle(int button, const std::vector<Step>& steps) {
 }
 
 TEST(RuleCaptions, FiveClicksOnTheTableLimitComeBackToFiveToFiveHundred) {
-    ExpectCycle(9, {
-                       {"Table Limit $25 to $1000", With([](HouseRules& r) {
-                            r.TableMin = 25;
-                            r.TableMax = 1000;
-                        })},
-                       {"Table Limit $1 to $Unlimited", With([](HouseRules& r) {
-                            r.TableMin = 1;
-                            r.TableMax = 100000000.0;
-                        })},
-                       {"Table Limit $1 to $150", With([](HouseRules& r) {
-                            r.TableMin = 1;
-                            r.TableMax = 150;
-                        })},
-                       {"Table Limit $2 - $250", With([](HouseRules& r) {
-                            r.TableMin = 2;
-                            r.TableMax = 250;
-                        })},
-                       {"Table Limit $5 to $500", HouseRules{}},
-                   });
+    auto limits = [](double min, double max) {
+        HouseRules rules;
+        rules.TableMin = min;
+        rules.TableMax = max;
+        return rules;
+    };
+    ExpectCycle(9, {{"Table Limit $25 to $1000", limits(25, 1000)},
+                    {"Table Limit $1 to $Unlimited", limits(1, 100000000.0)},
+                    {"Table Limit $1 to $150", limits(1, 150)},
+                    {"Table Limit $2 - $250", limits(2, 250)},
+                    {"Table Limit $5 to $500", limits(5, 500)}});
 }
 
 TEST(RuleCaptions, TheDeckButtonStartsAtFourDecksAndGoesRound) {

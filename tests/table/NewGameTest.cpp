@@ -85,6 +85,27 @@ private slots:
         QVERIFY(menu->isEnabled() && button->isEnabled());
     }
 
+    void anAutomaticDealWaitsWhileTheSetUpIsOpen() {
+        StartedTable table;
+        OneComputerSeat(table);
+        DealOnce(table);
+        table.action("AutoDeal2")->trigger(); // due 200 ms from now
+        QTimer* autoTimer = table.timer("AutoModeTimer");
+        QVERIFY(autoTimer->isActive());
+        bool dealtMeanwhile = true;
+        WidgetPoller setUp(ModalNamed("PlayForm"), [&](QWidget* w) {
+            QTest::qWait(500);
+            dealtMeanwhile = table.game().DealInProgress || table.game().TotalHands != 1;
+            w->close();
+        });
+        table.action("New1")->trigger();
+        QVERIFY(setUp.acted());
+        QVERIFY(!dealtMeanwhile);
+        QVERIFY(autoTimer->isActive()); // automatic dealing goes on afterwards
+        table.action("AutoDeal2")->trigger();
+        QVERIFY(!autoTimer->isActive());
+    }
+
     void okDealsAtOnceWithTheNewSeats() {
         StartedTable table;
         OneComputerSeat(table);
