@@ -23,7 +23,6 @@ inline constexpr int CardsPerDeck = 52;
 inline constexpr int RanksPerSuit = 13;
 inline constexpr int MaxShoeCards = 416;
 inline constexpr int NameMax = 30;
-inline constexpr int StrategyFileMax = 8;
 inline constexpr int AboutMax = 255;
 
 // Result a seat's first hand keeps for its panel.
@@ -74,7 +73,7 @@ struct Seat {
     double SplitBet = 0;
     double InsuranceBet = 0;
     double LastBet = 0;
-    std::string StrategyFile; // file stem, at most 8 characters
+    std::string StrategyFile; // card file name without folder or extension
     std::string About;        // at most 255 characters
 };
 

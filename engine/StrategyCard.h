@@ -14,6 +14,8 @@ inline constexpr std::size_t CardCells = std::size_t{CardColumns} * std::size_t{
 inline constexpr int CardTitleMax = 40;
 inline constexpr int StrategyCardBytes = 391;
 inline constexpr int EditSlot = 0; // StrategyCards slot the strategy card window edits
+// Strategy card files are named <stem>.stc; the stem is what a seat records.
+inline constexpr const char* CardFileExtension = ".stc";
 
 // Action codes of a cell (case matters).
 inline constexpr char ActionHit = 'H';

@@ -104,9 +104,9 @@ void readSeat(Game& game, const ProfileFile& file, int seat) {
     s.About = section.text("About", CharacterAbout(s.Number), AboutMax);
     s.Credits = WithinMoneyLimit(section.money("Credits", StartingCredits));
     s.Borrowed = WithinMoneyLimit(section.money("Borrowed", StartingCredits));
-    // A card name that could reach outside the data folder is not used.
-    s.StrategyFile =
-        IsUsableCardStem(stem) ? CutText(stem, StrategyFileMax) : SeatDefaultCardStem(s.Number);
+    // A card name that could reach outside the data folder is not used; any
+    // other is kept whole, so a long file name still finds its card.
+    s.StrategyFile = IsUsableCardStem(stem) ? stem : SeatDefaultCardStem(s.Number);
 }
 
 void writeSeat(const Seat& s, ProfileFile& file, int seat) {

@@ -5,6 +5,7 @@
 // so it always holds either every new value or none of them.
 
 #include "engine/Game.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProfileFile.h"
 #include "setup/TableSettings.h"
 
@@ -15,7 +16,7 @@ namespace dealmoor {
 // What became of a write; on failure the file on disk is as it was before.
 struct WriteResult {
     bool ok = true;
-    std::string message; // "Unable to write to " and the path, when not ok
+    std::string message; // UnableToWriteMessage(path), when not ok
 };
 
 // The settings file in the per-user settings folder.

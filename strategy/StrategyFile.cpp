@@ -109,16 +109,20 @@ void MakeDefaultCard(Game& game, int seat, int number, const std::string& dir) {
     WriteCardFile(cardPathIn(dir, DefaultCardFileName(number)), game.StrategyCards[seat]);
 }
 
+void LoadSeatCard(Game& game, int seat, const std::string& dir) {
+    const Seat& owner = game.Seats[seat];
+    const std::string path = FindFileNoCase(dir, owner.StrategyFile + CardFileExtension);
+    if (!path.empty()) {
+        // A file that is there but unreadable leaves the seat's card as it was.
+        ReadCardFile(path, game.StrategyCards[seat]);
+    } else {
+        MakeDefaultCard(game, seat, owner.Number, dir);
+    }
+}
+
 void LoadSeatCards(Game& game, const std::string& dir) {
     for (int seat = 1; seat <= MaxSeats; ++seat) {
-        const Seat& owner = game.Seats[seat];
-        const std::string path = FindFileNoCase(dir, owner.StrategyFile + CardFileExtension);
-        if (!path.empty()) {
-            // A file that is there but unreadable leaves the seat's card as it was.
-            ReadCardFile(path, game.StrategyCards[seat]);
-        } else {
-            MakeDefaultCard(game, seat, owner.Number, dir);
-        }
+        LoadSeatCard(game, seat, dir);
     }
 }
 

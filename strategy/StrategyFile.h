@@ -12,8 +12,6 @@ namespace dealmoor {
 
 struct Game;
 
-inline constexpr const char* CardFileExtension = ".stc";
-
 // Reads the first 391 bytes of a card file into `card`. A file that cannot be
 // read, is no regular file or holds fewer than 391 bytes is rejected and `card`
 // is left as it was.
@@ -38,6 +36,10 @@ void BuildDefaultCard(Game& game, int seat);
 
 // Builds the seat's default card and writes it to dir + DefaultCardFileName(number).
 void MakeDefaultCard(Game& game, int seat, int number, const std::string& dir);
+
+// Fills one seat's slot from its StrategyFile in `dir`, found whatever the case
+// of its name; a missing file is replaced by the default card.
+void LoadSeatCard(Game& game, int seat, const std::string& dir);
 
 // Fills slots 1..6 from the seats' StrategyFile in `dir`, found whatever the
 // case of its name; a missing file is replaced by the default card.

@@ -14,6 +14,7 @@
 #include "table/StrategyCardCommand.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
+#include "table/windows/PlayerSetupWindow.h"
 #include "table/windows/SoundWindow.h"
 #include "table/windows/StrategyCardWindow.h"
 
@@ -47,6 +48,8 @@ constexpr int CalmCheckMs = 10;
 // The Deal button's two captions: dealing by hand, or automatic dealing on.
 const char* const DealCaption = "&Deal";
 const char* const AutoDealOffCaption = "Auto &Deal Off";
+
+const char* const NewGameQuestion = "Are you sure you want to quit this game and start a new one?";
 
 // Texts of the seat information message.
 const char* const InfoName = "Name:  ";
@@ -125,7 +128,6 @@ void TableWindow::createControls() {
     dealButton_->setDefault(true);
     dealButton_->show();
     newGameButton_ = makeButton("Button2", "&New Game");
-    newGameButton_->setEnabled(false); // the new game window comes later
     speedButton_ = makeButton("Button3", SpeedCaptions[0]);
     exitButton_ = makeButton("Button4", "E&xit");
     helpButton_ = makeButton("BitBtn1", "&Help");
@@ -133,6 +135,7 @@ void TableWindow::createControls() {
     catalogButton_ = makeButton("Button1", "&Catalog");
 
     connect(dealButton_, &QPushButton::clicked, this, &TableWindow::onDealClicked);
+    connect(newGameButton_, &QPushButton::clicked, this, &TableWindow::onNewGameClicked);
     connect(speedButton_, &QPushButton::clicked, this, &TableWindow::onSpeedClicked);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(helpButton_, &QPushButton::clicked, this, &TableWindow::onHelpClicked);
@@ -167,8 +170,7 @@ void TableWindow::createMenus() {
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    newGame_ = namedAction(file, "New1", "&New Game");
-    newGame_->setEnabled(false); // the new game window comes later
+    newGame_ = item(file, "New1", "&New Game", &TableWindow::onNewGameChosen);
     file->addSeparator();
     item(file, "Exit1", "E&xit Program", &QWidget::close);
 
@@ -322,13 +324,16 @@ void TableWindow::onDealClicked() {
         StopAutoDeal(game_);
         showAutoDeal();
     }
-    playDeal();
+    runDeal([this] { PlayDeal(game_, *presenter_); });
 }
 
-void TableWindow::playDeal() {
+void TableWindow::runDeal(const std::function<void()>& deal) {
     if (!CanStartDeal(game_))
         return; // the Deal button pressed again while a deal runs
-    PlayDeal(game_, *presenter_);
+    // The running deal never sees its seats or its shoe change under it.
+    setNewGameEnabled(false);
+    deal();
+    setNewGameEnabled(true);
     showAutoDeal();
     if (!closeAfterDeal_)
         settingChanged(); // a finished deal moved money: keep it
@@ -337,6 +342,47 @@ void TableWindow::playDeal() {
 void TableWindow::settingChanged() {
     if (store_ != nullptr)
         store_->saveSoon();
+}
+
+void TableWindow::setNewGameEnabled(bool enabled) {
+    newGameButton_->setEnabled(enabled);
+    newGame_->setEnabled(enabled);
+}
+
+void TableWindow::onNewGameClicked() {
+    if (!CanStartNewGame(game_))
+        return;
+    const auto answer = QMessageBox::question(this, QString(), QString::fromLatin1(NewGameQuestion),
+                                              QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok)
+        onNewGameChosen();
+}
+
+void TableWindow::onNewGameChosen() {
+    if (!CanStartNewGame(game_))
+        return;
+    // An automatic deal due now waits: no deal may start under the set-up window.
+    QTimer& autoDealTimer = presenter_->autoDealTimer();
+    const bool autoDealDue = autoDealTimer.isActive();
+    autoDealTimer.stop();
+    {
+        PlayerSetupWindow setup(game_, settings_, sheets_.Heads, this);
+        setup.helpRequested = [this](int context) { help_->ShowTopic(context); };
+        setup.editCard = [this](StrategyCard& card) { return editCard(card); };
+        setup.exec();
+    }
+    // The table follows the seats, whether the set-up was confirmed or not.
+    ResetForNewGame(game_, *presenter_);
+    canvas_->LoadCharacterSheets(settings_.ProgramDir);
+    showSeatPanels();
+    canvas_->SetFace(1, 0);
+    repaintTable();
+    settingChanged(); // new seats and rules are kept at once
+    // New seats or rules, or nothing dealt yet this run: a fresh shoe and a deal.
+    if (NewGameDealsAtOnce(game_))
+        runDeal([this] { ShuffleAndDeal(game_, *presenter_); });
+    else if (autoDealDue)
+        autoDealTimer.start(); // automatic dealing goes on where it was
 }
 
 void TableWindow::onAutoDealToggled(bool on) {

@@ -106,7 +106,12 @@ private:
     void closeOnceCalm();
     LayoutControls layoutControls() const;
 
-    void onDealClicked();  // Button6 "&Deal": one deal; during automatic dealing, stops it
+    void onDealClicked();    // Button6 "&Deal": one deal; during automatic dealing, stops it
+    void onNewGameChosen();  // New1: the player set-up, then a fresh game
+    void onNewGameClicked(); // Button2: New Game once the player confirms
+    // Runs a deal with New Game switched off, unless a deal runs already.
+    void runDeal(const std::function<void()>& deal);
+    void setNewGameEnabled(bool enabled);
     void onSpeedClicked(); // Button3: the next speed in the cycle
     void onCatalogClicked();
     void onHelpClicked(); // BitBtn1 and F1: the table window's topic

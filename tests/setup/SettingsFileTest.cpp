@@ -384,7 +384,7 @@ TEST_F(SettingsFileTest, AStrategyFileThatCouldLeaveTheDataFolderIsNotUsed) {
         {"x\x01y", "CPLAYER4"},
         {"", "CPLAYER4"},
         {"MYCARD", "MYCARD"},
-        {"LONGNAME1", "LONGNAME"},
+        {"LONGNAME1", "LONGNAME1"}, // a long name is kept whole: it must still find its card
         {"my card", "my card"},
         {"cplayer7", "cplayer7"},
     };

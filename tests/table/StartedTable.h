@@ -11,10 +11,14 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace dealmoor::testing {
 
@@ -41,6 +45,41 @@ private:
         session->Start();
         return session;
     }
+};
+
+// Removes the settings file a started table may have written at closing.
+inline void RemoveSettingsFile() {
+    const QString path = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/dealmoor/DMOOR.INI";
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+}
+
+// Every seat played by the house, as fast as the table goes.
+inline void SeatOnlyComputers(StartedTable& table) {
+    for (int seat = 1; seat <= MaxSeats; ++seat)
+        table.game().Seats[seat].Human = false;
+    table.window.setSpeed(Speed::VeryFast);
+}
+
+// Runs `act` once, from inside the deal, the first time a deal is found running.
+class DuringDeal {
+public:
+    DuringDeal(const Game& game, std::function<void()> act) : game_(game), act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (game_.DealInProgress && !done_) {
+                done_ = true;
+                act_();
+            }
+        });
+        timer_.start(5);
+    }
+    bool done() const { return done_; }
+
+private:
+    const Game& game_;
+    std::function<void()> act_;
+    QTimer timer_;
+    bool done_ = false;
 };
 
 // A host that passes every call on to another, so a test can watch a deal the

@@ -1,0 +1,194 @@
+#include "table/windows/HouseRulesWindow.h"
+
+#include "engine/Game.h"
+#include "table/ModalOverlay.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace dealmoor {
+
+namespace {
+
+const char* const WindowTitle = "House Rules";
+const char* const Introduction =
+    "Click the buttons below to alter the house rules for the upcoming game.  This allows you "
+    "to play with rules exactly like those played at your favorite casino or according to the "
+    "rules played at home games with friends.";
+const char* const InsuranceNeverChanges = "This value never changes.  Insurance always pays 2-1.";
+const char* const HelpCaption = "Help";
+const char* const CancelCaption = "Cancel";
+const char* const OkCaption = "OK";
+
+// Six framed groups, in reading order, each with its option buttons and a Help button.
+struct RuleGroup {
+    const char* heading;
+    const char* helpName;
+    std::array<int, 3> buttons; // 0 ends the list
+};
+constexpr std::array<RuleGroup, 6> RuleGroups = {{
+    {"Doubling Down", "BitBtn1", {1, 2, 0}},
+    {"Splitting Pairs", "BitBtn2", {3, 4, 0}},
+    {"Insurance", "BitBtn3", {InsurancePaysButton, 6, 0}},
+    {"Miscellaneous", "BitBtn4", {7, 8, 0}},
+    {"Miscellaneous", "BitBtn5", {9, 13, 14}},
+    {"Payoffs", "BitBtn6", {10, 11, 0}},
+}};
+constexpr int GroupColumns = 2;
+
+// Wide enough for the longest caption of every cycle.
+constexpr int OptionWidth = 236;
+constexpr int BarButtonWidth = 130;
+constexpr int OuterMargin = 16;
+
+QString buttonName(int button) {
+    return QStringLiteral("Button%1").arg(button);
+}
+
+} // namespace
+
+HouseRulesWindow::HouseRulesWindow(Game& game, QWidget* parent)
+    : QDialog(parent), game_(game), working_(game.HouseRules) {
+    setObjectName(QStringLiteral("RulesFrm"));
+    // Modal to the table, not to the help window opened from it.
+    setWindowModality(Qt::WindowModal);
+    setWindowTitle(QString::fromLatin1(WindowTitle));
+    createControls();
+    SetHelpContext(this, HelpHouseRules);
+    // The captions show the live rules as the window opens; afterwards only
+    // clicks and "Use Standard Rules" change them, so nothing the user has
+    // chosen is lost when a message box closes.
+    refreshCaptions();
+}
+
+void HouseRulesWindow::createControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(OuterMargin, OuterMargin, OuterMargin, OuterMargin);
+    layout->setSpacing(12);
+
+    auto* introduction = new QLabel(QString::fromLatin1(Introduction), this);
+    introduction->setWordWrap(true);
+    layout->addWidget(introduction);
+
+    // Headings in bold; the buttons inside the frames keep the plain font.
+    QFont headingFont = font();
+    headingFont.setBold(true);
+    QFont plainFont = font();
+    plainFont.setBold(false);
+    auto* groups = new QGridLayout;
+    groups->setHorizontalSpacing(14);
+    groups->setVerticalSpacing(10);
+    for (std::size_t g = 0; g < RuleGroups.size(); ++g) {
+        const RuleGroup& group = RuleGroups[g];
+        auto* frame = new QGroupBox(QString::fromLatin1(group.heading), this);
+        frame->setFont(headingFont);
+        auto* row = new QHBoxLayout(frame);
+        auto* options = new QVBoxLayout;
+        for (int button : group.buttons) {
+            if (button == 0)
+                break;
+            auto* option = new QPushButton(QString::fromStdString(DesignCaption(button)), frame);
+            option->setObjectName(buttonName(button));
+            option->setFont(plainFont);
+            option->setAutoDefault(false);
+            option->setFixedWidth(OptionWidth);
+            options->addWidget(option);
+            options_[button] = option;
+            if (button == InsurancePaysButton) {
+                connect(option, &QPushButton::clicked, this,
+                        &HouseRulesWindow::onInsurancePaysClicked);
+            } else {
+                connect(option, &QPushButton::clicked, this,
+                        [this, button] { onOptionClicked(button); });
+            }
+        }
+        options->addStretch();
+        row->addLayout(options);
+        auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
+                                     QString::fromLatin1(HelpCaption), frame);
+        help->setObjectName(QString::fromLatin1(group.helpName));
+        help->setFont(plainFont);
+        help->setAutoDefault(false);
+        connect(help, &QPushButton::clicked, this, &HouseRulesWindow::requestHelp);
+        row->addWidget(help, 0, Qt::AlignTop);
+        const int index = static_cast<int>(g);
+        groups->addWidget(frame, index / GroupColumns, index % GroupColumns);
+    }
+    layout->addLayout(groups);
+
+    auto* bar = new QHBoxLayout;
+    auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                                   QString::fromLatin1(CancelCaption), this);
+    cancel->setObjectName(QStringLiteral("BitBtn7"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* standard =
+        new QPushButton(QString::fromStdString(DesignCaption(StandardRulesButton)), this);
+    standard->setObjectName(buttonName(StandardRulesButton));
+    standard->setAutoDefault(false);
+    connect(standard, &QPushButton::clicked, this, &HouseRulesWindow::onStandardRulesClicked);
+    auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                               QString::fromLatin1(OkCaption), this);
+    ok->setObjectName(QStringLiteral("BitBtn8"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &HouseRulesWindow::onOkClicked);
+    for (QPushButton* button : {cancel, standard, ok})
+        button->setMinimumWidth(BarButtonWidth);
+    bar->addWidget(cancel);
+    bar->addStretch();
+    bar->addWidget(standard);
+    bar->addStretch();
+    bar->addWidget(ok);
+    layout->addLayout(bar);
+}
+
+void HouseRulesWindow::refreshCaptions() {
+    for (int button = 1; button <= RuleButtonCount; ++button) {
+        if (!HasCaptionCycle(button))
+            continue;
+        QPushButton* option = options_[button];
+        option->setText(QString::fromStdString(
+            RefreshRuleCaption(button, working_, option->text().toStdString())));
+    }
+}
+
+void HouseRulesWindow::onOptionClicked(int button) {
+    QPushButton* option = options_[button];
+    option->setText(
+        QString::fromStdString(ClickRuleCaption(button, option->text().toStdString(), working_)));
+}
+
+void HouseRulesWindow::onInsurancePaysClicked() {
+    ShowInformation(this, QString::fromLatin1(InsuranceNeverChanges));
+}
+
+void HouseRulesWindow::onStandardRulesClicked() {
+    // Only the working copy: the live rules change on OK.
+    ApplyStandardRules(working_);
+    refreshCaptions();
+}
+
+void HouseRulesWindow::onOkClicked() {
+    CommitHouseRules(game_, working_);
+    accept();
+}
+
+void HouseRulesWindow::requestHelp() {
+    if (helpRequested)
+        helpRequested(HelpHouseRules);
+}
+
+void HouseRulesWindow::keyPressEvent(QKeyEvent* event) {
+    if (RequestHelpOnF1(this, event, helpRequested))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace dealmoor
