@@ -6,6 +6,8 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QList>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QVariant>
@@ -16,6 +18,20 @@ namespace dealmoor {
 namespace {
 
 constexpr const char* HelpContextProperty = "helpContext";
+constexpr const char* LiveProperty = "liveDuringOverlay";
+
+bool isLive(const QObject* object) {
+    return object->property(LiveProperty).toBool();
+}
+
+// Whether a menu holds, anywhere below it, a command that stays live.
+bool holdsLiveCommand(const QMenu* menu) {
+    for (const QAction* action : menu->actions()) {
+        if (isLive(action) || (action->menu() != nullptr && holdsLiveCommand(action->menu())))
+            return true;
+    }
+    return false;
+}
 
 // What the overlay switched off, so that exactly that is switched on again.
 class InputBlock {
@@ -29,19 +45,20 @@ public:
             const QList<QWidget*> siblings = child->parentWidget()->findChildren<QWidget*>(
                 QString(), Qt::FindDirectChildrenOnly);
             for (QWidget* sibling : siblings) {
-                if (sibling != child && !sibling->isWindow() && sibling->isEnabled()) {
-                    sibling->setEnabled(false);
-                    widgets_.append(sibling);
+                if (sibling == child || sibling->isWindow() || !sibling->isEnabled() ||
+                    isLive(sibling))
+                    continue;
+                if (auto* bar = qobject_cast<QMenuBar*>(sibling)) {
+                    blockMenuCommands(bar->actions());
+                    continue;
                 }
+                sibling->setEnabled(false);
+                widgets_.append(sibling);
             }
         }
         // Shortcuts the window itself carries would still fire otherwise.
-        for (QAction* action : overlay->window()->actions()) {
-            if (action->isEnabled()) {
-                action->setEnabled(false);
-                actions_.append(action);
-            }
-        }
+        for (QAction* action : overlay->window()->actions())
+            block(action);
     }
     ~InputBlock() {
         for (const QPointer<QWidget>& widget : widgets_) {
@@ -57,6 +74,22 @@ public:
     InputBlock& operator=(const InputBlock&) = delete;
 
 private:
+    void block(QAction* action) {
+        if (!action->isEnabled() || isLive(action))
+            return;
+        action->setEnabled(false);
+        actions_.append(action);
+    }
+    // A menu that holds a live command stays open to it; everything else in it is blocked.
+    void blockMenuCommands(const QList<QAction*>& actions) {
+        for (QAction* action : actions) {
+            if (action->menu() != nullptr && holdsLiveCommand(action->menu()))
+                blockMenuCommands(action->menu()->actions());
+            else
+                block(action);
+        }
+    }
+
     QList<QPointer<QWidget>> widgets_;
     QList<QPointer<QAction>> actions_;
 };
@@ -90,6 +123,10 @@ int RunOverlayModal(QDialog* dialog) {
             result = guard->result();
     }
     return result;
+}
+
+void KeepLiveDuringOverlay(QObject* control) {
+    control->setProperty(LiveProperty, true);
 }
 
 void SetHelpContext(QWidget* window, int context) {

@@ -21,6 +21,10 @@ namespace dealmoor {
 // disabled and returns the dialog's result.
 int RunOverlayModal(QDialog* dialog);
 
+// A control (a button or a menu command) that stays usable while an overlay
+// waits: leaving the table must always be possible.
+void KeepLiveDuringOverlay(QObject* control);
+
 // Every window and its controls carry a help topic; F1 opens the topic of the
 // control that has the focus.
 void SetHelpContext(QWidget* window, int context);

@@ -138,6 +138,7 @@ void TableWindow::createControls() {
     connect(newGameButton_, &QPushButton::clicked, this, &TableWindow::onNewGameClicked);
     connect(speedButton_, &QPushButton::clicked, this, &TableWindow::onSpeedClicked);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    KeepLiveDuringOverlay(exitButton_); // the table can be left from any prompt
     connect(helpButton_, &QPushButton::clicked, this, &TableWindow::onHelpClicked);
     connect(catalogButton_, &QPushButton::clicked, this, &TableWindow::onCatalogClicked);
 
@@ -172,7 +173,7 @@ void TableWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     newGame_ = item(file, "New1", "&New Game", &TableWindow::onNewGameChosen);
     file->addSeparator();
-    item(file, "Exit1", "E&xit Program", &QWidget::close);
+    KeepLiveDuringOverlay(item(file, "Exit1", "E&xit Program", &QWidget::close));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* hints = options->addMenu(QStringLiteral("Hints"));

@@ -22,7 +22,12 @@ private slots:
     void blocksTheRestOfTheWindowUntilDone() {
         QMainWindow window;
         QMenu* game = window.menuBar()->addMenu(QStringLiteral("&Game"));
-        game->addAction(QStringLiteral("&New Game"));
+        QAction* newGameItem = game->addAction(QStringLiteral("&New Game"));
+        // Leaving the table stays possible from any prompt.
+        QAction* exitItem = game->addAction(QStringLiteral("E&xit"));
+        KeepLiveDuringOverlay(exitItem);
+        QMenu* options = window.menuBar()->addMenu(QStringLiteral("&Options"));
+        options->addAction(QStringLiteral("Hints"));
         auto* windowShortcut = new QAction(QStringLiteral("Deal"), &window);
         window.addAction(windowShortcut);
         auto* central = new QWidget(&window);
@@ -33,6 +38,9 @@ private slots:
         deal->move(620, 10);
         auto* newGame = new QPushButton(QStringLiteral("&New Game"), central);
         newGame->move(620, 60);
+        auto* exit = new QPushButton(QStringLiteral("E&xit"), central);
+        exit->move(620, 110);
+        KeepLiveDuringOverlay(exit);
         newGame->setEnabled(false); // already off: must stay off
         auto* neighbour = new QPushButton(QStringLiteral("Neighbour"), canvas);
 
@@ -50,10 +58,14 @@ private slots:
 
         // What the rest of the window looked like while the overlay ran.
         struct During {
-            bool menuBar, deal, neighbour, shortcut, overlay, answer, ticked, stillOpen;
+            bool newGameItem, optionsMenu, exitItem, exitButton, deal, neighbour, shortcut, overlay,
+                answer, ticked, stillOpen;
         } during{};
         WidgetPoller poller(FindVisible<OverlayDialog>, [&](QWidget*) {
-            during.menuBar = window.menuBar()->isEnabled();
+            during.newGameItem = newGameItem->isEnabled();
+            during.optionsMenu = options->menuAction()->isEnabled();
+            during.exitItem = exitItem->isEnabled() && game->menuAction()->isEnabled();
+            during.exitButton = exit->isEnabled();
             during.deal = deal->isEnabled();
             during.neighbour = neighbour->isEnabled();
             during.shortcut = windowShortcut->isEnabled();
@@ -71,7 +83,10 @@ private slots:
         QCOMPARE(RunOverlayModal(&overlay), 7);
         QVERIFY(poller.acted());
         QVERIFY(!overlay.isWindow());
-        QVERIFY(!during.menuBar);
+        QVERIFY(!during.newGameItem);
+        QVERIFY(!during.optionsMenu);
+        QVERIFY(during.exitItem);
+        QVERIFY(during.exitButton);
         QVERIFY(!during.deal);
         QVERIFY(!during.neighbour);
         QVERIFY(!during.shortcut);
@@ -80,7 +95,8 @@ private slots:
         QVERIFY(during.ticked);
         QVERIFY(during.stillOpen);
         QVERIFY(!overlay.isVisible());
-        QVERIFY(window.menuBar()->isEnabled());
+        QVERIFY(newGameItem->isEnabled());
+        QVERIFY(options->menuAction()->isEnabled());
         QVERIFY(deal->isEnabled());
         QVERIFY(neighbour->isEnabled());
         QVERIFY(windowShortcut->isEnabled());

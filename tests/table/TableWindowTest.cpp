@@ -72,16 +72,20 @@ private slots:
         const double before1 = game.Seats[1].Credits;
         const double before2 = game.Seats[2].Credits;
         bool sawComputerStake = false;
+        bool exitOpen = false;
         // At seat 2's bet window seat 1's stake is already on the table; the
-        // player closes the table and agrees to leave.
+        // player chooses File > Exit Program, which stays open to them at the
+        // prompt, and agrees to leave.
         WidgetPoller leave(FindVisible<BetWindow>, [&](QWidget*) {
             sawComputerStake = game.Seats[1].Bet > 0;
+            exitOpen = table.action("Exit1")->isEnabled() && table.button("Button4")->isEnabled();
             ModalPoller yes([](QWidget* box) { PressMessageBoxButton(box, QMessageBox::Yes); });
-            table.window.close();
+            table.action("Exit1")->trigger();
         });
         table.button("Button6")->click();
         QVERIFY(leave.acted());
         QVERIFY(sawComputerStake);
+        QVERIFY(exitOpen);
         QTRY_VERIFY(!table.window.isVisible());
         QVERIFY(!game.DealInProgress);
         QCOMPARE(game.Seats[1].Credits, before1);
