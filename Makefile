@@ -5,12 +5,15 @@
 # make package  builds the Debian package build/release/dealmoor_<version>_<arch>.deb
 # make fuzz     installs clang too, builds the fuzz targets and runs each one for
 #               FUZZ_SECONDS seconds (FUZZ_TARGETS="name ..." picks some)
-.PHONY: run test deps build sim bench fuzz fuzz-deps format format-check tidy lint clean \
+# make soak     plays SOAK_DEALS deals (default 1000) offscreen with six house seats
+#               at Very Fast and reports the pace, the memory and any broken invariant
+.PHONY: run test deps build sim bench fuzz fuzz-deps soak format format-check tidy lint clean \
         install package
 
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
+SOAK_DEALS ?= 1000
 
 # The code that decides the game: clang-tidy keeps it clean.
 CORE_SOURCES = $(shell git ls-files 'engine/*.cpp' 'strategy/*.cpp' 'setup/*.cpp' \
@@ -47,6 +50,11 @@ fuzz: fuzz-deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_TARGETS="$(FUZZ_TARGETS)" scripts/run-fuzz.sh
+
+soak: deps
+	cmake --preset soak
+	cmake --build --preset soak
+	scripts/soak.sh $(SOAK_DEALS)
 
 bench: build
 	./build/release/bin/dealmoor-sim --bench

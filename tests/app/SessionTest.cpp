@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -96,6 +99,56 @@ TEST_F(SessionTest, ASaveThatCannotBeCompletedLeavesTheWholeOldFile) {
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Unable to write to " + settingsFile());
     EXPECT_EQ(ReadFile(settingsFile()), before);
+}
+
+// A small memory file system mounted over a folder for the length of a test,
+// when the tests may mount one (as root); otherwise nothing is mounted.
+class SmallFileSystem {
+public:
+    SmallFileSystem(const std::string& folder, const char* size) : folder_(folder) {
+        std::filesystem::create_directories(folder);
+        const std::string options = std::string("size=") + size;
+        mounted_ = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) {
+            ::umount2(folder_.c_str(), MNT_DETACH);
+        }
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool mounted() const { return mounted_; }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+};
+
+TEST_F(SessionTest, ASaveOntoAFullDiskLeavesTheOldFileByteForByte) {
+    SmallFileSystem disk(dir / "config", "16k");
+    const auto session = started();
+    ASSERT_TRUE(session->saveNow().ok);
+    const std::string before = ReadFile(settingsFile());
+    session->game().Seats[3].Credits = 123.45;
+    WriteResult result;
+    if (disk.mounted()) {
+        // Every free block taken: the new file cannot be written beside the old one.
+        std::ofstream filler(dir / "config/filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size())) {
+        }
+        result = session->saveNow();
+    } else {
+        // Where no file system can be mounted, a limit on file sizes fails the write.
+        const testing::FileSizeLimit limit(before.size() / 2);
+        result = session->saveNow();
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(ReadFile(settingsFile()), before);
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "config")) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "DMOOR.INI" || name == "filler") << "left behind: " << name;
+    }
 }
 
 TEST_F(SessionTest, SavingDuringADealKeepsTheTableAsItWasBeforeIt) {
