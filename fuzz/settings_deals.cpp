@@ -24,15 +24,14 @@ void checkRanges(const Game& game) {
                "a shoe of " + std::to_string(r.Cards) + " cards");
     FUZZ_CHECK(game.SeatCount >= 1 && game.SeatCount <= MaxSeats,
                std::to_string(game.SeatCount) + " seats in play");
-    FUZZ_CHECK(r.TableMin >= LowestTableMin && r.TableMin <= r.TableMax &&
-                   r.TableMax <= MoneyLimit,
+    FUZZ_CHECK(r.TableMin >= LowestTableMin && r.TableMin <= r.TableMax && r.TableMax <= MoneyLimit,
                "table limits " + FormatFileMoney(r.TableMin) + ".." + FormatFileMoney(r.TableMax));
     FUZZ_CHECK(r.BlackjackPays >= LowestBlackjackPays && r.BlackjackPays <= HighestBlackjackPays,
                "a blackjack paying " + FormatFilePayoff(r.BlackjackPays));
     for (int s = 1; s <= MaxSeats; ++s) {
         const Seat& seat = game.Seats[s];
-        FUZZ_CHECK(CharacterExists(seat.Number), "seat " + std::to_string(s) + " holds character " +
-                                                     std::to_string(seat.Number));
+        FUZZ_CHECK(CharacterExists(seat.Number),
+                   "seat " + std::to_string(s) + " holds character " + std::to_string(seat.Number));
         FUZZ_CHECK(std::isfinite(seat.Credits) && std::abs(seat.Credits) <= MoneyLimit &&
                        std::isfinite(seat.Borrowed) && std::abs(seat.Borrowed) <= MoneyLimit,
                    "seat " + std::to_string(s) + " holds money beyond the limit");

@@ -10,6 +10,7 @@
 #include "engine/Money.h"
 #include "platform/Folders.h"
 #include "table/TableWindow.h"
+#include "tests/platform/ProcessMemory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,17 +44,6 @@ Options parse(const QStringList& args) {
             o.programDir = args[i + 1].toStdString();
     }
     return o;
-}
-
-long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
 }
 
 // What must hold between any two deals; "" when all does.
@@ -91,7 +81,7 @@ int main(int argc, char** argv) {
     window.setSpeed(Speed::VeryFast);
     game.show();
 
-    const long memoryAtStart = residentKilobytes();
+    const long memoryAtStart = testing::ResidentKilobytes();
     QElapsedTimer clock;
     clock.start();
     long seen = table.TotalHands;
@@ -114,8 +104,8 @@ int main(int argc, char** argv) {
             const double minutes = double(clock.elapsed()) / 60000.0;
             std::printf("dealt %ld deals in %.2f minutes: %.1f deals a minute\n", seen, minutes,
                         double(seen) / minutes);
-            std::printf("resident memory: %ld kB at the start, %ld kB at the end\n",
-                        memoryAtStart, residentKilobytes());
+            std::printf("resident memory: %ld kB at the start, %ld kB at the end\n", memoryAtStart,
+                        testing::ResidentKilobytes());
             std::printf("invariant failures: %ld\n", failures);
             std::fflush(stdout);
             window.closeQuietly();

@@ -11,6 +11,7 @@
 #include "engine/Game.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
+#include "tests/platform/ProcessMemory.h"
 
 #include "StartedTable.h"
 #include "TestSupport.h"
@@ -102,17 +103,6 @@ double ProcessorSeconds() {
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long ResidentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 } // namespace
 
 class TableShowcaseTest : public QObject {
@@ -198,7 +188,8 @@ private slots:
         qInfo("start-up to first painted frame: %lld ms", startUpMs);
         qInfo("%d deals at speed %d: %.1f s wall, %.2f s processor, %.2f%% of one core",
               game.TotalHands, int(game.Speed), seconds, cpu, 100.0 * cpu / seconds);
-        qInfo("resident memory after %d deals: %ld kB", game.TotalHands, ResidentKilobytes());
+        qInfo("resident memory after %d deals: %ld kB", game.TotalHands,
+              testing::ResidentKilobytes());
         table.window.close();
     }
 };
