@@ -70,6 +70,10 @@ public:
 
     // False when nobody looks at captions: the deal then skips building them.
     virtual bool WantsCaptions() const { return true; }
+    // False for a table nobody looks at: the seats' faces, panel lights and
+    // gestures are then not drawn at all. A plain flag rather than a question,
+    // because the deal asks it several times for every card.
+    bool ShowsSeats() const { return showsSeats_; }
 
     // Observation points for logs, checks and tests; the screen needs none of them.
     virtual void CardTaken(int /*slot*/) {}
@@ -77,6 +81,13 @@ public:
     virtual void StakePlaced(int /*seat*/, BetKind /*kind*/) {}
     virtual void Decided(int /*slot*/) {}
     virtual void SeatSettled(int /*seat*/) {}
+
+protected:
+    TableHost() = default;
+    explicit TableHost(bool showsSeats) : showsSeats_(showsSeats) {}
+
+private:
+    bool showsSeats_ = true;
 };
 
 } // namespace dealmoor

@@ -21,7 +21,7 @@ double HumanStake(const Game& game, int seat);
 
 class SimHost final : public TableHost {
 public:
-    explicit SimHost(Game& game) : game_(game) {}
+    explicit SimHost(Game& game) : TableHost(false), game_(game) {}
 
     void attach(DealLog* log, DealChecker* checker) {
         log_ = log;
