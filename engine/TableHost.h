@@ -80,6 +80,10 @@ public:
     // A human seat's answer to AskBet has been judged and placed.
     virtual void StakePlaced(int /*seat*/, BetKind /*kind*/) {}
     virtual void Decided(int /*slot*/) {}
+    // A hand's stake is settled: `stake` lay on the hand slot (both stakes after
+    // a double) and `returned` went back to the seat's credits (0 when it lost,
+    // half the stake after a surrender). Every hand with a stake is settled once.
+    virtual void HandSettled(int /*seat*/, int /*slot*/, double /*stake*/, double /*returned*/) {}
     virtual void SeatSettled(int /*seat*/) {}
 
 protected:

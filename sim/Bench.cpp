@@ -4,6 +4,7 @@
 #include "sim/Report.h"
 #include "sim/SimRun.h"
 #include "sim/SimTable.h"
+#include "strategy/Simulation.h"
 
 #include <algorithm>
 #include <chrono>
@@ -73,7 +74,7 @@ BenchFigure MeasureDeals(const Game& prototype, unsigned threads, uint32_t seed,
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back(
-            [&, t] { laps[t] = playFor(prototype, SeedForTable(seed, t), seconds); });
+            [&, t] { laps[t] = playFor(prototype, SeedForPart(seed, t), seconds); });
     }
     for (auto& worker : workers) {
         worker.join();

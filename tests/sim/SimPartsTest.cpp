@@ -1,5 +1,5 @@
-// The simulator's parts on their own: the command line, the shoe file, the
-// statistics and the money check.
+// The simulator's parts on their own: the command line, the shoe file and
+// the money check.
 
 #include "engine/Game.h"
 #include "engine/Shoe.h"
@@ -7,7 +7,6 @@
 #include "sim/DealChecker.h"
 #include "sim/ShoeFile.h"
 #include "sim/SimOptions.h"
-#include "sim/Statistics.h"
 
 #include <gtest/gtest.h>
 
@@ -117,50 +116,6 @@ TEST(ShoeFile, RefusesACardTheShoeNoLongerHolds) {
     EXPECT_EQ(
         LayRiggedCards(game, {{next, 1}, {game.Shoe.ShoeCards[52].CardId, 2}, {next, 3}}, "f"),
         "f:3: the shoe holds only 52 cards, the first of them burnt");
-}
-
-TEST(Statistics, RatioAndIntervalMatchTheDirectFormula) {
-    const std::vector<std::pair<double, double>> deals = {
-        {10, 10}, {10, -10}, {5, 7.5}, {10, 0}, {20, -40}, {10, 20}, {5, -5}, {10, -10}};
-    ResultSums sums;
-    double sumBet = 0;
-    double sumNet = 0;
-    for (const auto& [bet, net] : deals) {
-        sums.add(bet, net);
-        sumBet += bet;
-        sumNet += net;
-    }
-    const double n = static_cast<double>(deals.size());
-    const double r = sumNet / sumBet;
-    double residualSq = 0;
-    for (const auto& [bet, net] : deals) {
-        residualSq += (net - r * bet) * (net - r * bet);
-    }
-    const double se = std::sqrt(residualSq / (n * (n - 1))) / (sumBet / n);
-    const RatioEstimate e = EstimatePerUnit(sums);
-    EXPECT_DOUBLE_EQ(e.PerUnit, r);
-    EXPECT_NEAR(e.HalfWidth, 1.959964 * se, 1e-6);
-}
-
-TEST(Statistics, MergedSumsGiveTheSameEstimate) {
-    ResultSums all;
-    ResultSums a;
-    ResultSums b;
-    for (int i = 0; i < 40; ++i) {
-        const double bet = 5.0 + i % 3;
-        const double net = (i % 5 == 0 ? 1.5 : (i % 2 ? -1.0 : 1.0)) * bet;
-        all.add(bet, net);
-        (i < 17 ? a : b).add(bet, net);
-    }
-    a.merge(b);
-    EXPECT_DOUBLE_EQ(EstimatePerUnit(a).PerUnit, EstimatePerUnit(all).PerUnit);
-    EXPECT_NEAR(EstimatePerUnit(a).HalfWidth, EstimatePerUnit(all).HalfWidth, 1e-12);
-}
-
-TEST(Statistics, NoDealsGiveNoEstimate) {
-    const RatioEstimate e = EstimatePerUnit(ResultSums{});
-    EXPECT_EQ(e.PerUnit, 0);
-    EXPECT_EQ(e.HalfWidth, 0);
 }
 
 // A hand-played deal for the checker: one seat, bet 10 from 1000 credits; the
