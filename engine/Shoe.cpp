@@ -108,14 +108,58 @@ void reseed(Game& game) {
     }
 }
 
+// The generator: seed = seed * a + c (mod 2^32), the value the high half of seed * n.
+constexpr uint32_t SeedMultiplier = 134775813u;
+constexpr uint32_t SeedIncrement = 1u;
+
+uint32_t scaled(uint32_t seed, uint32_t n) {
+    return static_cast<uint32_t>((static_cast<uint64_t>(seed) * n) >> 32);
+}
+
+// The generator's seeds four at a time: seed(k + j) = a^j seed(k) + c_j, so the
+// four come from independent sums instead of each waiting for the one before
+// (which makes the thirty passes more than twice as fast). The sequence is
+// exactly the one RandomInt steps through.
+struct SeedJump {
+    uint32_t multiplier;
+    uint32_t increment;
+    uint32_t from(uint32_t seed) const { return multiplier * seed + increment; }
+};
+
+constexpr SeedJump jumpOf(int steps) {
+    SeedJump jump{1, 0};
+    for (int step = 0; step < steps; ++step) {
+        jump = {jump.multiplier * SeedMultiplier, jump.increment * SeedMultiplier + SeedIncrement};
+    }
+    return jump;
+}
+
+constexpr std::array<SeedJump, 4> Jumps{jumpOf(1), jumpOf(2), jumpOf(3), jumpOf(4)};
+
 // Thirty passes, each swapping every entry with a random partner.
 void mixByExchange(Shoe& shoe, RandomSource& random, int count) {
+    auto& cards = shoe.ShoeCards;
+    const auto n = static_cast<uint32_t>(count);
+    const auto partner = [n](uint32_t seed) { return static_cast<int>(scaled(seed, n)) + 1; };
+    uint32_t seed = random.Seed;
     for (int pass = 0; pass < MixPasses; ++pass) {
-        for (int i = 1; i <= count; ++i) {
-            const int partner = static_cast<int>(RandomInt(random, count)) + 1;
-            std::swap(shoe.ShoeCards[i], shoe.ShoeCards[partner]);
+        int i = 1;
+        for (; i + 3 <= count; i += 4) {
+            const uint32_t first = Jumps[0].from(seed);
+            const uint32_t second = Jumps[1].from(seed);
+            const uint32_t third = Jumps[2].from(seed);
+            seed = Jumps[3].from(seed);
+            std::swap(cards[i], cards[partner(first)]);
+            std::swap(cards[i + 1], cards[partner(second)]);
+            std::swap(cards[i + 2], cards[partner(third)]);
+            std::swap(cards[i + 3], cards[partner(seed)]);
+        }
+        for (; i <= count; ++i) {
+            seed = Jumps[0].from(seed);
+            std::swap(cards[i], cards[partner(seed)]);
         }
     }
+    random.Seed = seed;
 }
 
 void mixSinglePass(Shoe& shoe, RandomSource& random, int count) {
@@ -212,8 +256,8 @@ void SeedFromClock(Game& game) {
 }
 
 uint32_t RandomInt(RandomSource& random, uint32_t n) {
-    random.Seed = random.Seed * 134775813u + 1u;
-    return static_cast<uint32_t>((static_cast<uint64_t>(random.Seed) * n) >> 32);
+    random.Seed = random.Seed * SeedMultiplier + SeedIncrement;
+    return scaled(random.Seed, n);
 }
 
 int ShoeSize(const HouseRules& rules) {

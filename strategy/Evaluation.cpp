@@ -5,8 +5,8 @@
 #include "engine/Deal.h"
 #include "engine/Game.h"
 #include "engine/Shoe.h"
-#include "engine/TableHost.h"
 #include "strategy/HintAdvice.h"
+#include "strategy/QuietHost.h"
 
 #include <optional>
 
@@ -26,33 +26,16 @@ enum class Player { Card, Hints };
 // The table of a simulation: nothing is shown, the seat's bet is the flat
 // stake, insurance is always declined, and the seat decides by its card or by
 // the hints. The engine judges and applies every answer as at the real table.
-class EvaluationHost final : public TableHost {
+class EvaluationHost final : public QuietHost {
 public:
     EvaluationHost(const Game& game, Player player, double stake)
-        : TableHost(false), game_(game), player_(player), stake_(stake) {}
+        : game_(game), player_(player), stake_(stake) {}
 
-    void Pause(double) override {}
     double AskBet(int, BetKind kind) override { return kind == BetKind::Stake ? stake_ : 0.0; }
     Decision AskDecision(int, int, const DecisionOffer& offered) override {
         return player_ == Player::Card ? DecideByCard(game_, offered)
                                        : DecideByHint(game_, offered);
     }
-    void DrawDealer(DealerPose) override {}
-    void SetFace(int, int) override {}
-    void SeatPanel(int, PanelColour) override {}
-    void ShowBalloon(std::string_view, std::string_view) override {}
-    void DealAnimation() override {}
-    void WriteTableText(TableText, bool) override {}
-    void PlayCardSound() override {}
-    void PlayWinSound() override {}
-    void PlayLoseSound() override {}
-    void PlayBlackjackSound() override {}
-    bool PlayShuffleSound() override { return true; }
-    void SetCaption(std::string_view) override {}
-    void ShowShuffling() override {}
-    void SetThinkingTimer(bool) override {}
-    void ArmAutoDealTimer() override {}
-    bool WantsCaptions() const override { return false; }
 
 private:
     const Game& game_;

@@ -129,6 +129,32 @@ TEST(ShuffleShoe, KeptSeedRepeatsTheShoeAndTheTwoMixesDiffer) {
     EXPECT_EQ(first.Random.Seed, replay.Seed);
 }
 
+// The game's mix, exactly as described: the shoe in deck order, then thirty
+// passes in which entry i = 1..Cards swaps with entry RandomInt(Cards) + 1.
+TEST(ShuffleShoe, TheGameMixIsThirtyExchangePassesExactly) {
+    for (int cards : {52, 103, 208, 313, 416}) {
+        Game game = keptSeedGame(cards, 4242 + static_cast<uint32_t>(cards));
+        ShuffleShoe(game, nullptr);
+
+        std::vector<int> ids(static_cast<size_t>(cards) + 1);
+        for (int k = 1; k <= cards; ++k) {
+            ids[static_cast<size_t>(k)] = (k - 1) % 52 + 1;
+        }
+        RandomSource replay{4242 + static_cast<uint32_t>(cards)};
+        for (int pass = 0; pass < 30; ++pass) {
+            for (int i = 1; i <= cards; ++i) {
+                const auto partner = static_cast<size_t>(RandomInt(replay, cards)) + 1;
+                std::swap(ids[static_cast<size_t>(i)], ids[partner]);
+            }
+        }
+        for (int k = 1; k <= cards; ++k) {
+            ASSERT_EQ(game.Shoe.ShoeCards[k].CardId, ids[static_cast<size_t>(k)])
+                << cards << " cards, entry " << k;
+        }
+        EXPECT_EQ(game.Random.Seed, replay.Seed) << cards << " cards";
+    }
+}
+
 TEST(ShuffleShoe, ShoeSizeOutsideOneToEightDecksIsHeldWithin) {
     for (const auto& [rule, size] :
          std::vector<std::pair<int, int>>{{0, 52}, {-5, 52}, {9999, 416}}) {

@@ -5,6 +5,7 @@
 #include "engine/Shoe.h"
 #include "engine/Texts.h"
 #include "sim/DealChecker.h"
+#include "sim/Json.h"
 #include "sim/ShoeFile.h"
 #include "sim/SimOptions.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,6 +51,52 @@ TEST(SimOptions, RefusesWhatItCannotUse) {
         EXPECT_NE(ParseSimOptions(args).error, "") << ::testing::PrintToString(args);
     }
     EXPECT_EQ(ParseSimOptions({"--bench"}).error, "") << "the bench needs no deal count";
+    // One JSON document on stdout leaves no room for the lines of a log.
+    EXPECT_NE(ParseSimOptions({"--deals", "10", "--json", "--log"}).error, "");
+    EXPECT_NE(ParseSimOptions({"--deals", "10", "--credits", "--json"}).error, "");
+    EXPECT_EQ(ParseSimOptions({"--deals", "10", "--json", "--check"}).error, "");
+    EXPECT_TRUE(ParseSimOptions({"--bench", "--json"}).options.Json);
+}
+
+TEST(Json, TextIsEscapedIntoAValidString) {
+    struct Case {
+        std::string text;
+        std::string json;
+    };
+    const std::vector<Case> cases = {
+        {"Pat Peoples", "\"Pat Peoples\""},
+        {"Eddie \"the Edge\"", "\"Eddie \\\"the Edge\\\"\""},
+        {"back\\slash", "\"back\\\\slash\""},
+        {"tab\tnew\nline\x01", "\"tab\\u0009new\\u000aline\\u0001\""},
+        {"caf\xc3\xa9", "\"caf\xc3\xa9\""},         // UTF-8 kept as it is
+        {"caf\xe9", "\"caf\\u00e9\""},              // a Latin-1 byte
+        {"cut \xe2\x82", "\"cut \\u00e2\\u0082\""}, // a sequence cut short
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JsonString(c.text), c.json) << c.text;
+    }
+}
+
+TEST(Json, WriterNestsWithCommasInTheirPlaces) {
+    JsonWriter json;
+    json.beginObject().field("deals", int64_t{3}).field("rate", 0.25).key("seats").beginArray();
+    json.beginObject().field("name", "A").field("human", true).endObject();
+    json.beginArray().endArray();
+    json.value(std::numeric_limits<double>::infinity());
+    json.endArray().key("empty").beginObject().endObject().endObject();
+    EXPECT_EQ(json.text(), "{\n"
+                           "  \"deals\": 3,\n"
+                           "  \"rate\": 0.25,\n"
+                           "  \"seats\": [\n"
+                           "    {\n"
+                           "      \"name\": \"A\",\n"
+                           "      \"human\": true\n"
+                           "    },\n"
+                           "    [],\n"
+                           "    null\n"
+                           "  ],\n"
+                           "  \"empty\": {}\n"
+                           "}\n");
 }
 
 TEST(ShoeFile, ReadsIdsAndRankWordsAsClubs) {
