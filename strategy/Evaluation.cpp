@@ -135,6 +135,28 @@ std::optional<HouseEdge> playHintsChunk(const HouseRules& rules, const Simulatio
     return tally;
 }
 
+// A run of the one seat: nothing at all when the rules take no stake.
+template <typename Tally, typename Play, typename Settled>
+RunOutcome<Tally> runOneSeat(const HouseRules& rules, const SimulationPlan& plan, Play play,
+                             const std::function<void(const Tally&)>& progress, Settled settled,
+                             const std::atomic<bool>& stop) {
+    RunOutcome<Tally> outcome;
+    if (!stakeAccepted(rules)) {
+        outcome.Playable = false;
+        return outcome;
+    }
+    outcome.End = RunInChunks(
+        plan, play,
+        [&](const Tally& soFar) {
+            if (progress) {
+                progress(soFar);
+            }
+            return settled(soFar);
+        },
+        stop, outcome.Figures);
+    return outcome;
+}
+
 // ---- Cells --------------------------------------------------------------------
 
 // The dealer's up card for a column: 2..9, a ten, an ace.
@@ -234,24 +256,12 @@ void CardTest::merge(const CardTest& other) {
 CardTestOutcome TestStrategyCard(const HouseRules& rules, const StrategyCard& card,
                                  const SimulationPlan& plan, const CardTestProgress& progress,
                                  const std::atomic<bool>& stop) {
-    CardTestOutcome outcome;
-    if (!stakeAccepted(rules)) {
-        outcome.Playable = false;
-        return outcome;
-    }
-    outcome.End = RunInChunks(
-        plan,
+    return runOneSeat<CardTest>(
+        rules, plan,
         [&](int64_t chunk, int64_t deals, const StopSignal& signal) {
             return playCardChunk(rules, card, plan, chunk, deals, signal);
         },
-        [&](const CardTest& soFar) {
-            if (progress) {
-                progress(soFar);
-            }
-            return false;
-        },
-        stop, outcome.Figures);
-    return outcome;
+        progress, [](const CardTest&) { return false; }, stop);
 }
 
 RatioEstimate HouseEdge::edge() const {
@@ -267,24 +277,16 @@ void HouseEdge::merge(const HouseEdge& other) {
 HouseEdgeOutcome MeasureHouseEdge(const HouseRules& rules, const SimulationPlan& plan,
                                   double precision, const HouseEdgeProgress& progress,
                                   const std::atomic<bool>& stop) {
-    HouseEdgeOutcome outcome;
-    if (!stakeAccepted(rules)) {
-        outcome.Playable = false;
-        return outcome;
-    }
-    outcome.End = RunInChunks(
-        plan,
+    return runOneSeat<HouseEdge>(
+        rules, plan,
         [&](int64_t chunk, int64_t deals, const StopSignal& signal) {
             return playHintsChunk(rules, plan, chunk, deals, signal);
         },
-        [&](const HouseEdge& soFar) {
-            if (progress) {
-                progress(soFar);
-            }
+        progress,
+        [precision](const HouseEdge& soFar) {
             return soFar.deals() >= 2 && soFar.edge().HalfWidth <= precision;
         },
-        stop, outcome.Figures);
-    return outcome;
+        stop);
 }
 
 CardAdvice CompareWithHints(const HouseRules& rules, const StrategyCard& card) {

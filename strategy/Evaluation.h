@@ -36,11 +36,14 @@ struct CardTest {
     void merge(const CardTest& other);
 };
 
-struct CardTestOutcome {
-    CardTest Figures;
+// How a run went and what it found.
+template <typename Tally> struct RunOutcome {
+    Tally Figures;
     RunEnd End = RunEnd::Complete;
     bool Playable = true; // false: the rules let no stake be placed, nothing was played
 };
+
+using CardTestOutcome = RunOutcome<CardTest>;
 
 // Called on the calling thread after every chunk with the figures so far.
 using CardTestProgress = std::function<void(const CardTest&)>;
@@ -66,11 +69,7 @@ struct HouseEdge {
 // A house edge is settled once its interval is this narrow on either side.
 inline constexpr double HouseEdgePrecision = 0.0005;
 
-struct HouseEdgeOutcome {
-    HouseEdge Figures;
-    RunEnd End = RunEnd::Complete;
-    bool Playable = true;
-};
+using HouseEdgeOutcome = RunOutcome<HouseEdge>;
 
 // Called on the calling thread after every chunk, each time with a narrower interval.
 using HouseEdgeProgress = std::function<void(const HouseEdge&)>;

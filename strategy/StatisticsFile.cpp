@@ -29,74 +29,34 @@ constexpr std::string_view RankLetters = "?A23456789TJQK";
 
 // ---- Words ----------------------------------------------------------------------
 
-struct DecisionWord {
-    Decision decision;
+template <typename T> struct Word {
+    T value;
     std::string_view word;
 };
-constexpr std::array<DecisionWord, 5> DecisionWords{{{Decision::Hit, "hit"},
-                                                     {Decision::Stand, "stand"},
-                                                     {Decision::Double, "double"},
-                                                     {Decision::Split, "split"},
-                                                     {Decision::Surrender, "surrender"}}};
 
-struct HintWord {
-    HintAction action;
-    std::string_view word;
-};
-constexpr std::array<HintWord, 4> HintWords{{{HintAction::Hit, "hit"},
-                                             {HintAction::Stand, "stand"},
-                                             {HintAction::Double, "double"},
-                                             {HintAction::Split, "split"}}};
+constexpr std::array<Word<Decision>, 5> DecisionWords{{{Decision::Hit, "hit"},
+                                                       {Decision::Stand, "stand"},
+                                                       {Decision::Double, "double"},
+                                                       {Decision::Split, "split"},
+                                                       {Decision::Surrender, "surrender"}}};
+constexpr std::array<Word<HintAction>, 4> HintWords{{{HintAction::Hit, "hit"},
+                                                     {HintAction::Stand, "stand"},
+                                                     {HintAction::Double, "double"},
+                                                     {HintAction::Split, "split"}}};
 
-std::string_view wordFor(Decision decision) {
-    for (const DecisionWord& w : DecisionWords) {
-        if (w.decision == decision) {
-            return w.word;
-        }
-    }
-    return "stand";
+template <typename T, std::size_t N>
+std::string_view wordFor(const std::array<Word<T>, N>& words, T value) {
+    const auto found = std::find_if(words.begin(), words.end(),
+                                    [&](const Word<T>& w) { return w.value == value; });
+    return found == words.end() ? "stand" : found->word;
 }
 
-std::string_view wordFor(HintAction action) {
-    for (const HintWord& w : HintWords) {
-        if (w.action == action) {
-            return w.word;
-        }
-    }
-    return "stand";
+template <typename T, std::size_t N>
+std::optional<T> valueFor(const std::array<Word<T>, N>& words, std::string_view word) {
+    const auto found =
+        std::find_if(words.begin(), words.end(), [&](const Word<T>& w) { return w.word == word; });
+    return found == words.end() ? std::nullopt : std::optional<T>(found->value);
 }
-
-// The whole numbers and the money of a tally, by their names in the file.
-struct CountField {
-    std::string_view name;
-    int64_t SeatTally::*field;
-};
-constexpr std::array<CountField, 13> CountFields{{
-    {"deals", &SeatTally::Deals},
-    {"hands", &SeatTally::Hands},
-    {"won", &SeatTally::Won},
-    {"lost", &SeatTally::Lost},
-    {"pushed", &SeatTally::Pushed},
-    {"blackjacks", &SeatTally::Blackjacks},
-    {"doubles", &SeatTally::Doubles},
-    {"splits", &SeatTally::Splits},
-    {"surrenders", &SeatTally::Surrenders},
-    {"insured", &SeatTally::InsuranceTaken},
-    {"insurance-won", &SeatTally::InsuranceWon},
-    {"decisions", &SeatTally::Decisions},
-    {"followed", &SeatTally::FollowedHint},
-}};
-
-struct MoneyField {
-    std::string_view name;
-    double SeatTally::*field;
-};
-constexpr std::array<MoneyField, 4> MoneyFields{{
-    {"bets", &SeatTally::InitialBets},
-    {"net", &SeatTally::Net},
-    {"largest-win", &SeatTally::LargestWin},
-    {"largest-loss", &SeatTally::LargestLoss},
-}};
 
 constexpr std::array<std::string_view, 2> PeriodNames{"game", "reset"};
 
@@ -108,11 +68,11 @@ SeatTally& periodOf(SeatStatistics& seat, std::size_t period) {
 
 std::string tallyLine(int seat, std::string_view period, const SeatTally& tally) {
     std::string line = "tally " + std::to_string(seat) + " " + std::string(period);
-    for (const CountField& f : CountFields) {
-        line += " " + std::string(f.name) + " " + std::to_string(tally.*f.field);
+    for (const TallyField<int64_t>& f : TallyCounts) {
+        line += " " + std::string(f.Name) + " " + std::to_string(tally.*f.Field);
     }
-    for (const MoneyField& f : MoneyFields) {
-        line += " " + std::string(f.name) + " " + FormatFileMoney(tally.*f.field);
+    for (const TallyField<double>& f : TallyMoneys) {
+        line += " " + std::string(f.Name) + " " + FormatFileMoney(tally.*f.Field);
     }
     return line;
 }
@@ -127,7 +87,8 @@ std::string missLine(int seat, const HintMiss& miss) {
         hand += rankLetter(miss.Ranks[static_cast<std::size_t>(i)]);
     }
     return "miss " + std::to_string(seat) + " " + hand + " " + rankLetter(miss.DealerRank) + " " +
-           std::string(wordFor(miss.Chosen)) + " " + std::string(wordFor(miss.Hinted));
+           std::string(wordFor(DecisionWords, miss.Chosen)) + " " +
+           std::string(wordFor(HintWords, miss.Hinted));
 }
 
 std::string creditsLine(int seat, const SeatStatistics& record) {
@@ -243,7 +204,7 @@ bool Reader::line(const std::vector<std::string_view>& words) {
 }
 
 bool Reader::tally(const std::vector<std::string_view>& words) {
-    constexpr std::size_t Fields = CountFields.size() + MoneyFields.size();
+    constexpr std::size_t Fields = TallyCounts.size() + TallyMoneys.size();
     if (words.size() != 3 + 2 * Fields) {
         return false;
     }
@@ -262,24 +223,24 @@ bool Reader::tally(const std::vector<std::string_view>& words) {
     std::array<bool, Fields> named{};
     for (std::size_t at = 3; at < words.size(); at += 2) {
         bool known = false;
-        for (std::size_t f = 0; f < CountFields.size(); ++f) {
-            if (words[at] == CountFields[f].name && !named[f]) {
+        for (std::size_t f = 0; f < TallyCounts.size(); ++f) {
+            if (words[at] == TallyCounts[f].Name && !named[f]) {
                 const std::optional<int64_t> value = countOf(words[at + 1]);
                 if (!value) {
                     return false;
                 }
-                tally.*CountFields[f].field = *value;
+                tally.*TallyCounts[f].Field = *value;
                 named[f] = known = true;
             }
         }
-        for (std::size_t f = 0; f < MoneyFields.size(); ++f) {
-            if (words[at] == MoneyFields[f].name && !named[CountFields.size() + f]) {
+        for (std::size_t f = 0; f < TallyMoneys.size(); ++f) {
+            if (words[at] == TallyMoneys[f].Name && !named[TallyCounts.size() + f]) {
                 const std::optional<double> value = moneyOf(words[at + 1]);
                 if (!value) {
                     return false;
                 }
-                tally.*MoneyFields[f].field = *value;
-                named[CountFields.size() + f] = known = true;
+                tally.*TallyMoneys[f].Field = *value;
+                named[TallyCounts.size() + f] = known = true;
             }
         }
         if (!known) {
@@ -314,18 +275,15 @@ bool Reader::miss(const std::vector<std::string_view>& words) {
         miss.Ranks[i] = *rank;
     }
     const std::optional<int8_t> dealer = rankOf(words[3][0]);
-    const auto chosen = std::find_if(DecisionWords.begin(), DecisionWords.end(),
-                                     [&](const DecisionWord& w) { return w.word == words[4]; });
-    const auto hinted = std::find_if(HintWords.begin(), HintWords.end(),
-                                     [&](const HintWord& w) { return w.word == words[5]; });
+    const std::optional<Decision> chosen = valueFor(DecisionWords, words[4]);
+    const std::optional<HintAction> hinted = valueFor(HintWords, words[5]);
     std::deque<HintMiss>& misses = seats[static_cast<std::size_t>(*seat)].Misses;
-    if (!dealer || chosen == DecisionWords.end() || hinted == HintWords.end() ||
-        misses.size() >= HintMissesKept) {
+    if (!dealer || !chosen || !hinted || misses.size() >= HintMissesKept) {
         return false;
     }
     miss.DealerRank = *dealer;
-    miss.Chosen = chosen->decision;
-    miss.Hinted = hinted->action;
+    miss.Chosen = *chosen;
+    miss.Hinted = *hinted;
     misses.push_back(miss);
     return true;
 }

@@ -23,18 +23,9 @@ std::array<int8_t, MaxHandCards> ranksOf(const Hand& hand) {
 }
 
 void addCounts(SeatTally& into, const SeatTally& deal) {
-    into.Hands += deal.Hands;
-    into.Won += deal.Won;
-    into.Lost += deal.Lost;
-    into.Pushed += deal.Pushed;
-    into.Blackjacks += deal.Blackjacks;
-    into.Doubles += deal.Doubles;
-    into.Splits += deal.Splits;
-    into.Surrenders += deal.Surrenders;
-    into.InsuranceTaken += deal.InsuranceTaken;
-    into.InsuranceWon += deal.InsuranceWon;
-    into.Decisions += deal.Decisions;
-    into.FollowedHint += deal.FollowedHint;
+    for (const TallyField<int64_t>& count : TallyCounts) {
+        into.*count.Field += deal.*count.Field;
+    }
 }
 
 void addDealTo(SeatTally& into, const SeatTally& deal, double initialBet, double net) {

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <string_view>
 #include <vector>
 
 namespace dealmoor {
@@ -46,6 +47,35 @@ struct SeatTally {
     double perUnit() const { return InitialBets > 0 ? Net / InitialBets : 0.0; }
     bool operator==(const SeatTally&) const = default;
 };
+
+// The whole numbers and the money of a tally, by the names the statistics file
+// gives them, for adding tallies up and for writing and reading them.
+template <typename T> struct TallyField {
+    std::string_view Name;
+    T SeatTally::*Field;
+};
+inline constexpr std::array<TallyField<int64_t>, 13> TallyCounts{{
+    {"deals", &SeatTally::Deals},
+    {"hands", &SeatTally::Hands},
+    {"won", &SeatTally::Won},
+    {"lost", &SeatTally::Lost},
+    {"pushed", &SeatTally::Pushed},
+    {"blackjacks", &SeatTally::Blackjacks},
+    {"doubles", &SeatTally::Doubles},
+    {"splits", &SeatTally::Splits},
+    {"surrenders", &SeatTally::Surrenders},
+    {"insured", &SeatTally::InsuranceTaken},
+    {"insurance-won", &SeatTally::InsuranceWon},
+    {"decisions", &SeatTally::Decisions},
+    {"followed", &SeatTally::FollowedHint},
+}};
+
+inline constexpr std::array<TallyField<double>, 4> TallyMoneys{{
+    {"bets", &SeatTally::InitialBets},
+    {"net", &SeatTally::Net},
+    {"largest-win", &SeatTally::LargestWin},
+    {"largest-loss", &SeatTally::LargestLoss},
+}};
 
 // A human decision that went against the hint.
 struct HintMiss {
