@@ -46,21 +46,19 @@ std::string JsonString(std::string_view text) {
     std::string out = "\"";
     for (std::size_t at = 0; at < text.size();) {
         const auto c = static_cast<unsigned char>(text[at]);
+        const std::size_t sequence = c >= 0x80 ? utf8Length(text, at) : 0;
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
             ++at;
-        } else if (c < 0x20 || c == 0x7F) {
-            appendEscaped(out, c);
-            ++at;
-        } else if (c < 0x80) {
+        } else if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
             ++at;
-        } else if (const std::size_t length = utf8Length(text, at); length > 0) {
-            out.append(text.substr(at, length));
-            at += length;
+        } else if (sequence > 0) {
+            out.append(text.substr(at, sequence));
+            at += sequence;
         } else {
-            appendEscaped(out, c); // a Latin-1 byte
+            appendEscaped(out, c); // a control character, or a byte taken as Latin-1
             ++at;
         }
     }

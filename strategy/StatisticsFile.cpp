@@ -156,12 +156,12 @@ std::optional<int> seatOf(std::string_view word) {
     return static_cast<int>(*seat);
 }
 
-std::optional<int8_t> rankOf(char letter) {
+std::optional<uint8_t> rankOf(char letter) {
     const std::size_t at = RankLetters.find(letter);
     if (at == std::string_view::npos || at == 0) {
         return std::nullopt;
     }
-    return static_cast<int8_t>(at);
+    return static_cast<uint8_t>(at);
 }
 
 // The figures being read, and which lines have been seen.
@@ -268,13 +268,13 @@ bool Reader::miss(const std::vector<std::string_view>& words) {
     }
     HintMiss miss;
     for (std::size_t i = 0; i < hand.size(); ++i) {
-        const std::optional<int8_t> rank = rankOf(hand[i]);
+        const std::optional<uint8_t> rank = rankOf(hand[i]);
         if (!rank) {
             return false;
         }
         miss.Ranks[i] = *rank;
     }
-    const std::optional<int8_t> dealer = rankOf(words[3][0]);
+    const std::optional<uint8_t> dealer = rankOf(words[3][0]);
     const std::optional<Decision> chosen = valueFor(DecisionWords, words[4]);
     const std::optional<HintAction> hinted = valueFor(HintWords, words[5]);
     std::deque<HintMiss>& misses = seats[static_cast<std::size_t>(*seat)].Misses;

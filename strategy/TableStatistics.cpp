@@ -13,11 +13,11 @@ bool isSeat(int seat) {
 }
 
 // The cards of a hand as ranks, 0 after the last.
-std::array<int8_t, MaxHandCards> ranksOf(const Hand& hand) {
-    std::array<int8_t, MaxHandCards> ranks{};
+std::array<uint8_t, MaxHandCards> ranksOf(const Hand& hand) {
+    std::array<uint8_t, MaxHandCards> ranks{};
     const int count = std::clamp(hand.CardCount, 0, MaxHandCards);
     for (int i = 0; i < count; ++i) {
-        ranks[static_cast<size_t>(i)] = static_cast<int8_t>(hand.Ranks[static_cast<size_t>(i)]);
+        ranks[static_cast<size_t>(i)] = static_cast<uint8_t>(hand.Ranks[static_cast<size_t>(i)]);
     }
     return ranks;
 }
@@ -137,7 +137,7 @@ void TableStatistics::humanDecision(const Game& game, int seat, int slot,
     }
     HintMiss miss;
     miss.Ranks = ranksOf(game.Hands[static_cast<size_t>(slot)]);
-    miss.DealerRank = static_cast<int8_t>(game.DealerHand().Ranks[1]);
+    miss.DealerRank = static_cast<uint8_t>(game.DealerHand().Ranks[1]);
     miss.Chosen = chosen;
     miss.Hinted = hinted;
     std::deque<HintMiss>& misses = seats_[static_cast<size_t>(seat)].Misses;

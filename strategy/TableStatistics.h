@@ -79,8 +79,8 @@ inline constexpr std::array<TallyField<double>, 4> TallyMoneys{{
 
 // A human decision that went against the hint.
 struct HintMiss {
-    std::array<int8_t, MaxHandCards> Ranks{}; // the hand's cards, 0 after the last
-    int8_t DealerRank = 0;                    // the dealer's up card
+    std::array<uint8_t, MaxHandCards> Ranks{}; // the hand's cards, 0 after the last
+    uint8_t DealerRank = 0;                    // the dealer's up card
     Decision Chosen = Decision::Stand;
     HintAction Hinted = HintAction::Stand;
 
@@ -107,7 +107,7 @@ struct SeatStatistics {
 
 // One hand of the last deal as it was settled.
 struct SettledHand {
-    std::array<int8_t, MaxHandCards> Ranks{};
+    std::array<uint8_t, MaxHandCards> Ranks{};
     int CardCount = 0;
     double Stake = 0;    // with a double, both stakes
     double Returned = 0; // what came back to the credits: 0 when lost
@@ -116,7 +116,7 @@ struct SettledHand {
 // The last deal at a glance: each seat's hands and what they got back, the
 // dealer's hand, and each seat's net.
 struct DealSummary {
-    std::array<int8_t, MaxHandCards> DealerRanks{};
+    std::array<uint8_t, MaxHandCards> DealerRanks{};
     int DealerCardCount = 0;
     struct SeatPart {
         bool Played = false;
