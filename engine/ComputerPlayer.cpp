@@ -30,12 +30,29 @@ uint8_t cardCode(const StrategyCard& card, int column, int row) {
 
 } // namespace
 
+Decision DecisionForCode(uint8_t code, const DecisionOffer& offered) {
+    const bool doubles = code == ActionDoubleHit || code == ActionDoubleStand;
+    const bool splits = code == ActionSplitHit || code == ActionSplitStand;
+    if (doubles && offered.Double) {
+        return Decision::Double;
+    }
+    if (splits && offered.Split) {
+        return Decision::Split;
+    }
+    if (code == ActionHit || code == ActionDoubleHit || code == ActionSplitHit) {
+        return Decision::Hit;
+    }
+    return Decision::Stand; // 'S', the stand fallbacks and every code outside the six actions
+}
+
 Decision DecideByCard(const Game& game) {
+    return DecideByCard(game, OfferFor(game));
+}
+
+Decision DecideByCard(const Game& game, const DecisionOffer& offered) {
     if (!seatInPlay(game)) {
         return Decision::Stand;
     }
-    const bool canSplit = CanSplit(game);
-    const bool canDouble = CanDouble(game);
     const Hand& hand = game.Hands[CurrentHandSlot(game)];
 
     // Twenty-one always stands, and a hand has no room for an eighth card.
@@ -45,32 +62,20 @@ Decision DecideByCard(const Game& game) {
 
     const int column = DealerUpCardValue(game) - 1;
     int row = hardRow(hand.Total);
-    if (canSplit) {
+    if (offered.Split) {
         row = pairRow(game.Hands[game.CurrentSeat].Ranks[0]);
     } else if (hand.SoftAces > 0) {
         row = softRow(hand.Total);
     }
-
-    const uint8_t code = cardCode(game.StrategyCards[game.CurrentSeat], column, row);
-    const bool doubles = code == ActionDoubleHit || code == ActionDoubleStand;
-    const bool splits = code == ActionSplitHit || code == ActionSplitStand;
-    if (doubles && canDouble) {
-        return Decision::Double;
-    }
-    if (splits && canSplit) {
-        return Decision::Split;
-    }
-    if (code == ActionHit || code == ActionDoubleHit || code == ActionSplitHit) {
-        return Decision::Hit;
-    }
-    return Decision::Stand; // 'S', the stand fallbacks and every code outside the six actions
+    return DecisionForCode(cardCode(game.StrategyCards[game.CurrentSeat], column, row), offered);
 }
 
 void ComputerDecision(Game& game) {
     if (seatInPlay(game) && game.Seats[game.CurrentSeat].Human) {
         return;
     }
-    ApplyDecision(game, DecideByCard(game));
+    const DecisionOffer offered = OfferFor(game);
+    ApplyDecision(game, DecideByCard(game, offered), offered);
 }
 
 } // namespace dealmoor

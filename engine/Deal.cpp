@@ -211,6 +211,7 @@ bool dealerHasBlackjack(const Game& game) {
 void surrender(Game& game, TableHost& host, int s) {
     Seat& seat = SeatOf(game, s);
     seat.Credits += 0.5 * seat.Bet;
+    host.HandSettled(s, s, seat.Bet, 0.5 * seat.Bet);
     seat.Bet = 0;
     ShowMood(game, host, s, Mood::Neutral);
     game.Decision = DecisionCode::Stand;
@@ -299,6 +300,7 @@ void bust(Game& game, TableHost& host, int s, int slot) {
     ++game.ResolvedHands;
     host.Pause(1);
     ClearHand(hand);
+    host.HandSettled(s, slot, stakeOf(game, s, slot), 0);
     stakeOf(game, s, slot) = 0;
     ShowMood(game, host, s, Mood::Displeased);
     hand.Outcome = Outcome::Busted;

@@ -48,8 +48,15 @@ struct Shoe {
     // Entries 1..Filled hold cards of the current shoe: Cards after a shuffle,
     // fewer after the remainder was reshuffled in the middle of a deal.
     int32_t Filled = 0;
+    // Both running counts over entries 2..CountedTo, kept up as cards are taken so
+    // that the count after a deal never walks the shoe again.
+    int32_t CountedTo = 1;
+    int32_t HiOpt1Running = 0;
+    int32_t HiOpt2Running = 0;
 };
 
+// Total and SoftAces always describe Ranks[0 .. CardCount - 1]: whatever lays
+// cards into a hand other than by taking them from the shoe calls ComputeTotal.
 struct Hand {
     int32_t CardCount = 0;
     int32_t Total = 0;
@@ -142,6 +149,9 @@ constexpr bool IsRealCard(int cardId, int rank) {
 // Recomputes Total and SoftAces of a hand slot from its Ranks.
 void ComputeTotal(Game& game, int slot);
 void ComputeTotal(Hand& hand);
+// Counts one more card of this rank into a hand whose Total and SoftAces are
+// up to date (the card itself is not stored here).
+void AddToTotal(Hand& hand, int rank);
 // Empties a hand slot: no cards, no total, no flags, no outcome.
 void ClearHand(Game& game, int slot);
 void ClearHand(Hand& hand);

@@ -1,5 +1,7 @@
 #include "engine/HandRules.h"
 
+#include <array>
+
 namespace dealmoor {
 
 namespace {
@@ -53,13 +55,11 @@ void surrender(Game& game) {
 } // namespace
 
 int CardValue(int rank) {
-    if (rank == 1) {
-        return 11;
-    }
-    if (rank >= 2 && rank <= 9) {
-        return rank;
-    }
-    return isTenValued(rank) ? 10 : 0;
+    //                                                -  A   2  3  4  5  6  7  8  9  T   J   Q   K
+    static constexpr std::array<int8_t, 16> Values = {0, 11, 2,  3,  4,  5,  6, 7,
+                                                      8, 9,  10, 10, 10, 10, 0, 0};
+    const auto index = static_cast<unsigned>(rank);
+    return index < Values.size() ? Values[index] : 0;
 }
 
 int DealerUpCardValue(const Game& game) {
@@ -95,13 +95,6 @@ bool CanSurrender(const Game& game) {
     return game.HouseRules.LateSurrender && secondHand(game).CardCount == 0;
 }
 
-DecisionOffer OfferFor(const Game& game) {
-    if (!seatInPlay(game)) {
-        return {};
-    }
-    return {CanDouble(game), CanSplit(game), CanSurrender(game)};
-}
-
 bool IsOffered(const DecisionOffer& offer, Decision decision) {
     switch (decision) {
     case Decision::Hit:
@@ -118,11 +111,15 @@ bool IsOffered(const DecisionOffer& offer, Decision decision) {
 }
 
 void ApplyDecision(Game& game, Decision decision) {
+    ApplyDecision(game, decision, OfferFor(game));
+}
+
+void ApplyDecision(Game& game, Decision decision, const DecisionOffer& offered) {
     if (!seatInPlay(game)) {
         return;
     }
     const int slot = CurrentHandSlot(game);
-    if (!IsOffered(OfferFor(game), decision)) {
+    if (!IsOffered(offered, decision)) {
         decision = Decision::Stand;
     }
     switch (decision) {

@@ -44,8 +44,15 @@ bool CanDouble(const Game& game);
 // Late surrender, while the seat has not split.
 bool CanSurrender(const Game& game);
 
-// What the hand being decided is offered now.
-DecisionOffer OfferFor(const Game& game);
+// What the hand being decided is offered now. Defined here so that the three
+// answers reach the deciding side as they are: returned from another file they
+// are packed into one register and read back, which stalls every decision.
+inline DecisionOffer OfferFor(const Game& game) {
+    if (game.CurrentSeat < 1 || game.CurrentSeat > MaxSeats) {
+        return {};
+    }
+    return {CanDouble(game), CanSplit(game), CanSurrender(game)};
+}
 
 // Whether an answer is among the choices offered; Hit and Stand always are.
 bool IsOffered(const DecisionOffer& offer, Decision decision);
@@ -56,6 +63,9 @@ bool IsOffered(const DecisionOffer& offer, Decision decision);
 // stake back. An answer the hand is not offered is taken as a stand, so no
 // deciding side can move money the rules do not allow.
 void ApplyDecision(Game& game, Decision decision);
+// The same for an answer to `offered`, which must be what OfferFor gives for the
+// hand right now; a deciding side that worked the offer out already passes it on.
+void ApplyDecision(Game& game, Decision decision, const DecisionOffer& offered);
 
 // Splits the seat's first hand: each hand keeps one card and the second stake
 // is taken from the seat's credits (whatever they are).

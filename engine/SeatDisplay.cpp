@@ -27,11 +27,17 @@ int frameFor(int number, Mood mood) {
 } // namespace
 
 void ShowMood(const Game& game, TableHost& host, int seat, Mood mood) {
+    if (!host.ShowsSeats()) {
+        return;
+    }
     host.SetFace(seat, 0);
     host.SetFace(seat, frameFor(game.Seats[seat].Number, mood));
 }
 
 void HitGesture(const Game& game, TableHost& host, int seat) {
+    if (!host.ShowsSeats()) {
+        return;
+    }
     const GestureFrames frames = HitGestureFrames(game.Seats[seat].Number);
     if (frames.first != frames.second) {
         for (int i = 0; i < GestureRepeats; ++i) {

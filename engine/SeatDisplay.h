@@ -1,6 +1,7 @@
 #pragma once
 // How the deal walks the seats and shows them: a seat's panel lit or not, the
-// character's mood, the hit gesture, and cards turned face up.
+// character's mood, the hit gesture, and cards turned face up. A host that
+// shows no seats is spared all of it but the cards.
 
 #include "engine/Game.h"
 #include "engine/TableHost.h"
@@ -30,10 +31,14 @@ inline int SeatsInPlay(const Game& game) {
 void ShowMood(const Game& game, TableHost& host, int seat, Mood mood);
 // The seat being served is lit; the others are not.
 inline void Highlight(TableHost& host, int seat) {
-    host.SeatPanel(seat, PanelColour::Highlight);
+    if (host.ShowsSeats()) {
+        host.SeatPanel(seat, PanelColour::Highlight);
+    }
 }
 inline void Release(TableHost& host, int seat) {
-    host.SeatPanel(seat, PanelColour::Release);
+    if (host.ShowsSeats()) {
+        host.SeatPanel(seat, PanelColour::Release);
+    }
 }
 // A seat taking a plain hit: some characters beckon for the card.
 void HitGesture(const Game& game, TableHost& host, int seat);

@@ -64,6 +64,7 @@ void settleAgainstDealerBlackjack(Game& game, TableHost& host, int seat) {
         host.ShowBalloon(TextPlayer, TextLoses);
         ShowMood(game, host, seat, Mood::Displeased);
     }
+    host.HandSettled(seat, seat, player.Bet, hand.Total == 21 ? player.Bet : 0);
     player.Bet = 0;
     host.Pause(1.5);
     host.DrawDealer(DealerPose::Rest);
@@ -107,6 +108,7 @@ void paySixCards(Game& game, TableHost& host, int seat) {
     ShowMood(game, host, seat, Mood::Pleased);
     ++game.ResolvedHands;
     player.Credits += WinReturn * player.Bet;
+    host.HandSettled(seat, seat, player.Bet, WinReturn * player.Bet);
     player.Bet = 0;
     ClearHand(hand);
     Highlight(host, seat);
@@ -127,6 +129,7 @@ void payCombination(Game& game, TableHost& host, int seat, std::string_view comb
     ShowMood(game, host, seat, Mood::Pleased);
     ++game.ResolvedHands;
     player.Credits += CombinationReturn * player.Bet;
+    host.HandSettled(seat, seat, player.Bet, CombinationReturn * player.Bet);
     player.Bet = 0;
     Highlight(host, seat);
     ClearHand(hand);
@@ -147,18 +150,26 @@ HandResult compareWithDealer(int total, int dealerTotal) {
     return total == dealerTotal ? HandResult::Push : HandResult::Loses;
 }
 
+// What a hand compared with the dealer gets back for its stake.
+double returnFor(HandResult result, double stake) {
+    if (result == HandResult::Wins) {
+        return WinReturn * stake;
+    }
+    return result == HandResult::Push ? stake : 0.0;
+}
+
 void settleOneHand(Game& game, TableHost& host, int seat) {
     Seat& player = SeatOf(game, seat);
-    switch (compareWithDealer(FirstHand(game, seat).Total, game.DealerHand().Total)) {
+    const HandResult result =
+        compareWithDealer(FirstHand(game, seat).Total, game.DealerHand().Total);
+    switch (result) {
     case HandResult::Wins:
         host.PlayWinSound();
         host.ShowBalloon(TextPlayer, TextWins);
         ShowMood(game, host, seat, Mood::Pleased);
-        player.Credits += WinReturn * player.Bet;
         break;
     case HandResult::Push:
         host.ShowBalloon(TextNone, TextPush);
-        player.Credits += player.Bet;
         break;
     default:
         host.PlayLoseSound();
@@ -166,6 +177,9 @@ void settleOneHand(Game& game, TableHost& host, int seat) {
         ShowMood(game, host, seat, Mood::Displeased);
         break;
     }
+    const double returned = returnFor(result, player.Bet);
+    player.Credits += returned;
+    host.HandSettled(seat, seat, player.Bet, returned);
     player.Bet = 0;
 }
 
@@ -203,11 +217,7 @@ HandResult settleSplitHand(const Hand& hand, double stake, int dealerTotal, Seat
     }
     before += stake;
     const HandResult result = compareWithDealer(hand.Total, dealerTotal);
-    if (result == HandResult::Wins) {
-        player.Credits += WinReturn * stake;
-    } else if (result == HandResult::Push) {
-        player.Credits += stake;
-    }
+    player.Credits += returnFor(result, stake);
     return result;
 }
 
@@ -257,7 +267,9 @@ void PayPlayerBlackjack(Game& game, TableHost& host) {
     host.ShowBalloon(TextPlayerHas, TextBlackjack);
     ++game.ResolvedHands;
     ShowMood(game, host, seat, Mood::Pleased);
-    player.Credits += player.Bet * game.HouseRules.BlackjackPays + player.Bet;
+    const double returned = player.Bet * game.HouseRules.BlackjackPays + player.Bet;
+    player.Credits += returned;
+    host.HandSettled(seat, seat, player.Bet, returned);
     player.Bet = 0;
     host.Pause(2.5);
     ClearHand(hand);
@@ -333,6 +345,14 @@ void SettleSplitSeat(Game& game, TableHost& host) {
             : settleSplitHand(first, player.Bet, dealerTotal, player, before);
     const HandResult secondResult =
         settleSplitHand(SecondHand(game, seat), player.SplitBet, dealerTotal, player, before);
+    // Busted hands were settled when they busted, a paid hand when it was paid.
+    const auto settled = [&](HandResult result, int slot, double stake) {
+        if (result != HandResult::Busted && result != HandResult::PaidEarly) {
+            host.HandSettled(seat, slot, stake, returnFor(result, stake));
+        }
+    };
+    settled(firstResult, seat, player.Bet);
+    settled(secondResult, seat + SecondHandOffset, player.SplitBet);
     player.Bet = 0;
     player.SplitBet = 0;
 

@@ -76,13 +76,28 @@ public:
 
     // False when nobody looks at captions: the deal then skips building them.
     virtual bool WantsCaptions() const { return true; }
+    // False for a table nobody looks at: the seats' faces, panel lights and
+    // gestures are then not drawn at all. A plain flag rather than a question,
+    // because the deal asks it several times for every card.
+    bool ShowsSeats() const { return showsSeats_; }
 
     // Observation points for logs, checks and tests; the screen needs none of them.
     virtual void CardTaken(int /*slot*/) {}
     // A human seat's answer to AskBet has been judged and placed.
     virtual void StakePlaced(int /*seat*/, BetKind /*kind*/) {}
     virtual void Decided(int /*slot*/) {}
+    // A hand's stake is settled: `stake` lay on the hand slot (both stakes after
+    // a double) and `returned` went back to the seat's credits (0 when it lost,
+    // half the stake after a surrender). Every hand with a stake is settled once.
+    virtual void HandSettled(int /*seat*/, int /*slot*/, double /*stake*/, double /*returned*/) {}
     virtual void SeatSettled(int /*seat*/) {}
+
+protected:
+    TableHost() = default;
+    explicit TableHost(bool showsSeats) : showsSeats_(showsSeats) {}
+
+private:
+    bool showsSeats_ = true;
 };
 
 } // namespace dealmoor

@@ -1,6 +1,7 @@
 #include "sim/Report.h"
 
 #include "platform/NumberText.h"
+#include "sim/Json.h"
 #include "sim/SimTable.h"
 
 #include <string>
@@ -115,6 +116,103 @@ void PrintResults(std::FILE* out, const Game& game, const SeatPlay& play, const 
                        " deals/s, " + FixedText(static_cast<double>(stats.Hands) / seconds, 0) +
                        " hands/s (" + std::to_string(stats.Deals) + " deals in " +
                        FixedText(result.seconds, 3) + " s)");
+}
+
+namespace {
+
+void resultJson(JsonWriter& json, const ResultSums& sums) {
+    const RatioEstimate e = EstimatePerUnit(sums);
+    json.field("deals", sums.Deals)
+        .field("initial_bets", sums.Bets)
+        .field("net", sums.Net)
+        .field("per_unit", e.PerUnit)
+        .field("half_width", e.HalfWidth);
+}
+
+void groupJson(JsonWriter& json, std::string_view name, const ResultSums& sums) {
+    json.key(name).beginObject();
+    resultJson(json, sums);
+    json.endObject();
+}
+
+void rulesJson(JsonWriter& json, const HouseRules& r) {
+    json.key("rules")
+        .beginObject()
+        .field("cards", r.Cards)
+        .field("dealer_hits_soft_17", r.HitSoft17)
+        .field("blackjack_pays", r.BlackjackPays)
+        .field("double_min", r.DoubleMin)
+        .field("double_max", r.DoubleMax)
+        .field("double_after_split", r.DoubleAfterSplit)
+        .field("any_two_tens_split", r.SplitAnyFaceCard)
+        .field("split_aces_play_on", r.HitSplitAces)
+        .field("late_surrender", r.LateSurrender)
+        .field("insurance_any_amount", r.InsuranceAnyAmount)
+        .field("six_cards_win", r.Special6Cards)
+        .field("seven_seven_seven_pays_2_1", r.Special777)
+        .field("six_seven_eight_pays_2_1", r.Special678)
+        .field("table_min", r.TableMin)
+        .field("table_max", r.TableMax)
+        .endObject();
+}
+
+} // namespace
+
+std::string ResultsJson(const Game& game, const SeatPlay& play, const RunDescription& run,
+                        const RunResult& result, bool checked) {
+    const TableStats& stats = result.stats;
+    JsonWriter json;
+    json.beginObject();
+    json.key("run")
+        .beginObject()
+        .field("deals", run.Deals)
+        .field("tables", run.Tables)
+        .field("seed", static_cast<int64_t>(run.Seed))
+        .field("shuffle", run.FastShuffle ? "fast" : "game")
+        .field("top_up", run.TopUp)
+        .endObject();
+    rulesJson(json, game.HouseRules);
+    json.key("seats").beginArray();
+    for (int s = 1; s <= game.SeatCount; ++s) {
+        json.beginObject()
+            .field("seat", s)
+            .field("name", game.Seats[s].Name)
+            .field("plays_by", play[s]);
+        resultJson(json, stats.Seats[s]);
+        json.field("top_ups", stats.TopUps[s]).field("top_up_credits", stats.TopUpCredits[s]);
+        json.endObject();
+    }
+    json.endArray();
+    groupJson(json, "table", stats.Table);
+    if (stats.ByCard.Deals > 0 && stats.ByHints.Deals > 0) {
+        groupJson(json, "seats_played_by_cards", stats.ByCard);
+        groupJson(json, "seats_played_by_hints", stats.ByHints);
+    }
+    json.field("stopped_because_nobody_could_bet", result.nobodyBets);
+    json.key("check");
+    if (!checked) {
+        json.null();
+    } else {
+        json.beginObject().field("passed", result.failure.empty());
+        json.key("failure");
+        if (result.failure.empty()) {
+            json.null();
+        } else {
+            json.value(result.failure);
+        }
+        json.endObject();
+    }
+    const double seconds = result.seconds > 0 ? result.seconds : 1e-9;
+    json.key("speed")
+        .beginObject()
+        .field("deals", stats.Deals)
+        .field("hands", stats.Hands)
+        .field("seconds", result.seconds)
+        .field("deals_per_second", static_cast<double>(stats.Deals) / seconds)
+        .field("hands_per_second", static_cast<double>(stats.Hands) / seconds)
+        .endObject();
+    json.endObject();
+    return json.text();
 }
 
 } // namespace dealmoor::sim

@@ -28,6 +28,11 @@ void PrintHeader(std::FILE* out, const Game& game, const RunDescription& run);
 void PrintResults(std::FILE* out, const Game& game, const SeatPlay& play, const RunResult& result,
                   bool checked);
 
+// The same results, with the run and the rules, as one JSON document (the
+// check's first break, if any, included).
+std::string ResultsJson(const Game& game, const SeatPlay& play, const RunDescription& run,
+                        const RunResult& result, bool checked);
+
 // "-0.842%": a result per unit of initial bet in percent.
 std::string Percent(double perUnit);
 

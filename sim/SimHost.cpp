@@ -21,11 +21,11 @@ double SimHost::AskBet(int seat, BetKind kind) {
     return kind == BetKind::Insurance ? 0.0 : HumanStake(game_, seat);
 }
 
-Decision SimHost::AskDecision(int /*seat*/, int hand, const DecisionOffer& /*offered*/) {
+Decision SimHost::AskDecision(int /*seat*/, int hand, const DecisionOffer& offered) {
     if (log_) {
         log_->hint(hand);
     }
-    return DecideByHint(game_);
+    return DecideByHint(game_, offered);
 }
 
 void SimHost::StakePlaced(int seat, BetKind kind) {

@@ -5,7 +5,7 @@
 // unless a log or a checker listens.
 
 #include "engine/Game.h"
-#include "engine/TableHost.h"
+#include "strategy/QuietHost.h"
 
 #include <array>
 
@@ -19,7 +19,7 @@ class DealChecker;
 // deal out when that leaves less than the table minimum.
 double HumanStake(const Game& game, int seat);
 
-class SimHost final : public TableHost {
+class SimHost final : public QuietHost {
 public:
     explicit SimHost(Game& game) : game_(game) {}
 
@@ -33,25 +33,11 @@ public:
     // The stake a seat placed on its first hand in the current deal.
     double initialBet(int seat) const { return initialBets_[seat]; }
 
-    void Pause(double) override {}
     double AskBet(int seat, BetKind kind) override;
     Decision AskDecision(int seat, int hand, const DecisionOffer& offered) override;
-    void DrawDealer(DealerPose) override {}
-    void SetFace(int, int) override {}
-    void SeatPanel(int, PanelColour) override {}
     void ShowBalloon(std::string_view first, std::string_view second) override;
-    void DealAnimation() override {}
     void WriteTableText(TableText text, bool secondHand) override;
-    void PlayCardSound() override {}
-    void PlayWinSound() override {}
-    void PlayLoseSound() override {}
-    void PlayBlackjackSound() override {}
-    bool PlayShuffleSound() override { return true; }
-    void SetCaption(std::string_view) override {}
     void ShowShuffling() override;
-    void SetThinkingTimer(bool) override {}
-    void ArmAutoDealTimer() override {}
-    bool WantsCaptions() const override { return false; }
 
     void CardTaken(int slot) override;
     void StakePlaced(int seat, BetKind kind) override;

@@ -8,7 +8,8 @@ namespace dealmoor::sim {
 const char* const UsageText =
     "usage: dealmoor-sim --deals N [--settings FILE] [--seed S] [--shoe FILE] [--log]\n"
     "                    [--credits] [--check] [--threads N] [--fast-shuffle] [--no-topup]\n"
-    "       dealmoor-sim --bench [--settings FILE] [--seed S]\n"
+    "                    [--json]\n"
+    "       dealmoor-sim --bench [--settings FILE] [--seed S] [--json]\n"
     "\n"
     "  --deals N        deals to play at every table together\n"
     "  --settings FILE  seats, rules and data folder from this settings file (read only);\n"
@@ -25,7 +26,10 @@ const char* const UsageText =
     "                   (--log, --credits and --shoe play one table)\n"
     "  --fast-shuffle   one Fisher-Yates pass instead of the game's 30 exchange passes\n"
     "  --no-topup       let seats run out of credits as at the real table\n"
-    "  --bench          deals and hands per second with six computer seats\n";
+    "  --bench          deals and hands per second with one and with six computer\n"
+    "                   seats, and how long a card test and the house edge take\n"
+    "  --json           the results (or the bench) as one JSON document on stdout;\n"
+    "                   not with --log or --credits\n";
 
 namespace {
 
@@ -95,6 +99,8 @@ bool applyFlag(SimOptions& o, const std::string& name) {
         o.FastShuffle = true;
     } else if (name == "--bench") {
         o.Bench = true;
+    } else if (name == "--json") {
+        o.Json = true;
     } else if (name == "--no-topup") {
         o.TopUp = false;
     } else if (name == "--help" || name == "-h") {
@@ -130,6 +136,8 @@ ParseResult ParseSimOptions(const std::vector<std::string>& args) {
     }
     if (!o.Help && !o.Bench && o.Deals == 0) {
         result.error = "--deals N is required";
+    } else if (o.Json && (o.Log || o.Credits)) {
+        result.error = "--json prints one JSON document and cannot go with --log or --credits";
     }
     return result;
 }

@@ -19,6 +19,7 @@ struct SimOptions {
     unsigned Threads = 0; // 0: every core
     bool FastShuffle = false;
     bool Bench = false;
+    bool Json = false; // the results (or the bench) as one JSON document on stdout
     bool TopUp = true; // refill a seat that could not cover its next deal
     bool Help = false;
 };

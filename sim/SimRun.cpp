@@ -1,5 +1,7 @@
 #include "sim/SimRun.h"
 
+#include "strategy/Simulation.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -36,17 +38,6 @@ int64_t dealsDone(const std::vector<std::unique_ptr<SimTable>>& tables) {
 
 } // namespace
 
-uint32_t SeedForTable(uint32_t seed, unsigned table) {
-    if (table == 0) {
-        return seed;
-    }
-    // SplitMix64 finaliser: neighbouring tables get unrelated seeds.
-    uint64_t z = (static_cast<uint64_t>(seed) << 32 | table) + 0x9e3779b97f4a7c15ULL;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return static_cast<uint32_t>((z ^ (z >> 31)) >> 32);
-}
-
 RunResult RunTables(const Game& prototype, const TableConfig& config, uint32_t seed,
                     unsigned tables, int64_t deals, bool progress) {
     RunResult result;
@@ -54,7 +45,7 @@ RunResult RunTables(const Game& prototype, const TableConfig& config, uint32_t s
     for (unsigned t = 0; t < tables; ++t) {
         const std::string label = tables > 1 ? "table " + std::to_string(t + 1) + " " : "";
         running.push_back(
-            std::make_unique<SimTable>(prototype, config, SeedForTable(seed, t), label));
+            std::make_unique<SimTable>(prototype, config, SeedForPart(seed, t), label));
         result.error = running.back()->start();
         if (!result.error.empty()) {
             return result;

@@ -19,10 +19,8 @@ struct RunResult {
     bool nobodyBets = false; // a table stopped because no seat could bet
 };
 
-// Seed of table t: the given seed for the first table, mixed values for the rest.
-uint32_t SeedForTable(uint32_t seed, unsigned table);
-
-// Deals are shared out evenly; `progress` draws a line on stderr while it runs.
+// Deals are shared out evenly; table t is seeded with SeedForPart(seed, t).
+// `progress` draws a line on stderr while it runs.
 RunResult RunTables(const Game& prototype, const TableConfig& config, uint32_t seed,
                     unsigned tables, int64_t deals, bool progress);
 

@@ -1,49 +1,15 @@
 #pragma once
-// Results of many deals: per seat and for the whole table, the net won or lost
-// per unit of initial bet with a 95% confidence interval.
-//
-// Method: each deal gives a pair (b, x) - the initial bet and the net result
-// (credits after minus credits before; doubled and split stakes are part of x,
-// never of b). The estimate is the ratio R = sum x / sum b. Its standard error
-// comes from the delta method for a ratio of means: with the residuals
-// d = x - R b, SE(R) = sqrt(sum d^2 / (n (n - 1))) / mean(b), and the interval
-// is R +- 1.96 SE. For the table (and for the seats played by cards or by
-// hints together), b and x are the sums over those seats of one deal, because
-// the seats of one deal share the dealer's hand.
+// Results of many deals at one simulated table: per seat and for the whole
+// table, the sums the result per unit of initial bet and its 95% interval are
+// worked out from (strategy/RatioEstimate.h says how).
 
 #include "engine/Game.h"
+#include "strategy/RatioEstimate.h"
 
 #include <array>
 #include <cstdint>
 
 namespace dealmoor::sim {
-
-// Running sums of the (b, x) pairs of the deals in which a stake was placed.
-struct ResultSums {
-    int64_t Deals = 0;
-    double Bets = 0;   // sum b
-    double Net = 0;    // sum x
-    double BetSq = 0;  // sum b^2
-    double NetSq = 0;  // sum x^2
-    double NetBet = 0; // sum x b
-
-    void add(double bet, double net) {
-        ++Deals;
-        Bets += bet;
-        Net += net;
-        BetSq += bet * bet;
-        NetSq += net * net;
-        NetBet += net * bet;
-    }
-    void merge(const ResultSums& other);
-};
-
-struct RatioEstimate {
-    double PerUnit = 0;   // net per unit of initial bet
-    double HalfWidth = 0; // of the 95% interval; 0 when fewer than two deals
-};
-
-RatioEstimate EstimatePerUnit(const ResultSums& sums);
 
 // Everything one table (or several added together) played.
 struct TableStats {

@@ -60,6 +60,22 @@ void printCardFiles(const Game& game, const TableSetup& setup) {
     }
 }
 
+// Text lines as each measurement is done, or one JSON document at the end.
+void runBench(const Game& table, uint32_t seed, bool json) {
+    const unsigned cores = coreCount();
+    if (json) {
+        std::fputs(BenchJson(RunBench(table, seed, cores, nullptr)).c_str(), stdout);
+        return;
+    }
+    std::fputs(BenchHeading(ReadLoadAverage(), cores).c_str(), stdout);
+    std::fflush(stdout);
+    const BenchReport report = RunBench(table, seed, cores, [](const BenchLine& line) {
+        std::fputs(BenchLineText(line).c_str(), stdout);
+        std::fflush(stdout);
+    });
+    std::fputs(BenchClosing(report).c_str(), stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -80,7 +96,7 @@ int main(int argc, char** argv) {
     }
     const uint32_t seed = o.Seed.value_or(clockSeed());
     if (o.Bench) {
-        RunBench(stdout, table, seed, coreCount());
+        runBench(table, seed, o.Json);
         return 0;
     }
     table.Random.FastShuffle = o.FastShuffle;
@@ -100,15 +116,21 @@ int main(int argc, char** argv) {
     }
 
     const RunDescription run{o.Deals, tablesFor(o), seed, o.FastShuffle, o.TopUp};
-    PrintHeader(stdout, table, run);
-    printCardFiles(table, setup);
-    std::fflush(stdout);
+    if (!o.Json) {
+        PrintHeader(stdout, table, run);
+        printCardFiles(table, setup);
+        std::fflush(stdout);
+    }
     const bool progress = isatty(STDERR_FILENO) != 0;
     const RunResult result = RunTables(table, config, seed, run.Tables, o.Deals, progress);
     if (!result.error.empty()) {
         return badInput(result.error, false);
     }
-    PrintResults(stdout, table, setup.play, result, o.Check);
+    if (o.Json) {
+        std::fputs(ResultsJson(table, setup.play, run, result, o.Check).c_str(), stdout);
+    } else {
+        PrintResults(stdout, table, setup.play, result, o.Check);
+    }
     std::fflush(stdout);
     if (!result.failure.empty()) {
         std::fprintf(stderr, "dealmoor-sim: check failed: %s\n", result.failure.c_str());

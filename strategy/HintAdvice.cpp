@@ -20,6 +20,22 @@ constexpr const char* HintMiddle = ".  Based on the current rule settings, ";
 constexpr int NoDoubleFloor = 99;
 constexpr int FloorAboveEleven = 12;
 
+// Advice before its words are joined: the action and the pieces its reason is
+// made of, all fixed texts, so that playing by the hints never builds a string.
+// A double on a range of hard totals names the range and the up card instead.
+struct Reason {
+    HintAction action = HintAction::Stand;
+    std::array<std::string_view, 3> parts{};
+    int doubleFloor = 0; // the range starts here; 0 when the reason is the parts
+    int upCard = 0;
+
+    std::string words() const;
+};
+
+Reason because(HintAction action, std::string_view text) {
+    return {action, {text}};
+}
+
 bool singleDeck(const Game& game) {
     return game.HouseRules.Cards == CardsPerDeck;
 }
@@ -55,24 +71,24 @@ const HardBand& hardBand(int d) {
     return d <= 6 ? BustCards : HighCards;
 }
 
-Advice hardAdvice(const Game& game, const Hand& hand, int d) {
+Reason hardAdvice(const Game& game, const Hand& hand, int d) {
     if (singleDeck(game)) {
         if (firstCardsAre(hand, 7, 7) && d == 10) {
-            return {HintAction::Stand,
-                    "you should stand when you have two Sevens against a dealer's 10 "
-                    "in a single-deck game."};
+            return because(HintAction::Stand,
+                           "you should stand when you have two Sevens against a dealer's 10 "
+                           "in a single-deck game.");
         }
         if (firstCardsAre(hand, 4, 4) && (d == 5 || d == 6)) {
-            return {HintAction::Double,
-                    "you should double-down with (4,4) when the dealer shows a 5 or "
-                    "6 in a single-deck game only."};
+            return because(HintAction::Double,
+                           "you should double-down with (4,4) when the dealer shows a 5 or "
+                           "6 in a single-deck game only.");
         }
     }
     const HardBand& band = hardBand(d);
     if (hand.Total <= band.hitUpTo) {
-        return {HintAction::Hit, band.hitText};
+        return because(HintAction::Hit, band.hitText);
     }
-    return {HintAction::Stand, band.standText};
+    return because(HintAction::Stand, band.standText);
 }
 
 // --- Soft totals ----------------------------------------------------------------
@@ -105,12 +121,12 @@ const SoftBand& softBand(const Game& game, int d) {
     return singleDeck(game) ? AceSingleDeck : AceSeveralDecks;
 }
 
-Advice softAdvice(const Game& game, const Hand& hand, int d) {
+Reason softAdvice(const Game& game, const Hand& hand, int d) {
     const SoftBand& band = softBand(game, d);
     if (hand.Total <= band.hitUpTo) {
-        return {HintAction::Hit, band.hitText};
+        return because(HintAction::Hit, band.hitText);
     }
-    return {HintAction::Stand, band.standText};
+    return because(HintAction::Stand, band.standText);
 }
 
 // --- Doubling -------------------------------------------------------------------
@@ -146,8 +162,8 @@ bool decksMatch(const Game& game, Decks decks) {
     return decks == Decks::Any || (decks == Decks::Single) == singleDeck(game);
 }
 
-std::string dealerName(int d) {
-    static const std::array<const char*, 12> Names = {
+std::string_view dealerName(int d) {
+    static constexpr std::array<std::string_view, 12> Names = {
         "", "", "a 2", "a 3", "a 4", "a 5", "a 6", "a 7", "an 8", "a 9", "a 10", "an Ace"};
     return d >= 0 && d < static_cast<int>(Names.size()) ? Names[static_cast<size_t>(d)] : "";
 }
@@ -189,12 +205,12 @@ int doubleFloor(const Game& game, const Hand& hand, int d) {
     return floor < FloorAboveEleven && floor < houseMinimum ? houseMinimum : floor;
 }
 
-Advice doubleAdvice(const Game& game, const Hand& hand, int d) {
+Reason doubleAdvice(const Game& game, const Hand& hand, int d) {
     if (hand.SoftAces > 0) {
         for (const SoftDouble& row : SoftDoubles) {
             if (decksMatch(game, row.decks) && row.d == d && row.lowest <= hand.Total &&
                 hand.Total <= row.highest) {
-                return {HintAction::Double, row.text};
+                return because(HintAction::Double, row.text);
             }
         }
         return softAdvice(game, hand, d);
@@ -204,32 +220,47 @@ Advice doubleAdvice(const Game& game, const Hand& hand, int d) {
     }
     const int floor = doubleFloor(game, hand, d);
     if (floor <= hand.Total && hand.Total <= 11) {
-        const std::string range = floor == 11 ? "11" : std::to_string(floor) + "-11";
-        return {HintAction::Double, "you should double-down on " + range +
-                                        " when the dealer's up card is " + dealerName(d) + "."};
+        Reason reason{HintAction::Double};
+        reason.doubleFloor = floor;
+        reason.upCard = d;
+        return reason;
     }
     if (hand.Total == 11 && floor == NoDoubleFloor && d == 11) {
-        return {HintAction::Double, "you should double-down when you have (6,5) or (7,4) when the "
-                                    "dealer's up card is an ace."};
+        return because(HintAction::Double,
+                       "you should double-down when you have (6,5) or (7,4) when the "
+                       "dealer's up card is an ace.");
     }
     return hardAdvice(game, hand, d);
+}
+
+std::string Reason::words() const {
+    if (doubleFloor == 0) {
+        std::string text;
+        for (std::string_view part : parts) {
+            text += part;
+        }
+        return text;
+    }
+    const std::string range = doubleFloor == 11 ? "11" : std::to_string(doubleFloor) + "-11";
+    return "you should double-down on " + range + " when the dealer's up card is " +
+           std::string(dealerName(upCard)) + ".";
 }
 
 // --- Splitting ------------------------------------------------------------------
 
 struct SplitRule {
     bool split;
-    std::string splitText; // why to split
-    std::string otherwise; // appended to the hard-total reason when not splitting
+    std::string_view lead;  // why to split, or what follows the hard-total reason
+    std::string_view range; // the pair and the up cards it splits against, if any
 };
 
 // The usual pair rule: split within a range of up cards, else say which range.
-SplitRule onlyWhen(bool split, const std::string& pairAndRange) {
-    return {split, "you should split " + pairAndRange, "  You should only split " + pairAndRange};
+SplitRule onlyWhen(bool split, std::string_view pairAndRange) {
+    return {split, split ? "you should split " : "  You should only split ", pairAndRange};
 }
 
-SplitRule never(const std::string& otherwise) {
-    return {false, "", otherwise};
+SplitRule never(std::string_view otherwise) {
+    return {false, otherwise, ""};
 }
 
 SplitRule splitRule(const Game& game, int rank, int d) {
@@ -291,14 +322,30 @@ SplitRule splitRule(const Game& game, int rank, int d) {
     }
 }
 
-Advice splitAdvice(const Game& game, const Hand& hand, int d) {
+Reason splitAdvice(const Game& game, const Hand& hand, int d) {
     const SplitRule rule = splitRule(game, hand.Ranks[0], d);
     if (rule.split) {
-        return {HintAction::Split, rule.splitText};
+        return {HintAction::Split, {rule.lead, rule.range}};
     }
-    Advice advice = hardAdvice(game, hand, d);
-    advice.explanation += rule.otherwise;
-    return advice;
+    Reason reason = hardAdvice(game, hand, d);
+    reason.parts[1] = rule.lead;
+    reason.parts[2] = rule.range;
+    return reason;
+}
+
+Reason reasonFor(const Game& game, int slot, const DecisionOffer& offer) {
+    const Hand& hand = game.Hands[slot];
+    const int d = DealerUpCardValue(game);
+    if (offer.Split) {
+        return splitAdvice(game, hand, d);
+    }
+    if (offer.Double) {
+        return doubleAdvice(game, hand, d);
+    }
+    if (hand.SoftAces > 0) {
+        return softAdvice(game, hand, d);
+    }
+    return hardAdvice(game, hand, d);
 }
 
 } // namespace
@@ -318,18 +365,12 @@ std::string_view HintActionWord(HintAction action) {
 }
 
 Advice AdviseHand(const Game& game, int slot, const DecisionOffer& offer) {
-    const Hand& hand = game.Hands[slot];
-    const int d = DealerUpCardValue(game);
-    if (offer.Split) {
-        return splitAdvice(game, hand, d);
-    }
-    if (offer.Double) {
-        return doubleAdvice(game, hand, d);
-    }
-    if (hand.SoftAces > 0) {
-        return softAdvice(game, hand, d);
-    }
-    return hardAdvice(game, hand, d);
+    const Reason reason = reasonFor(game, slot, offer);
+    return {reason.action, reason.words()};
+}
+
+HintAction AdvisedAction(const Game& game, int slot, const DecisionOffer& offer) {
+    return reasonFor(game, slot, offer).action;
 }
 
 std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer) {
@@ -340,16 +381,8 @@ std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer) {
     return (preamble + advice.explanation.substr(0, HintExplanationMax)).substr(0, HintMax);
 }
 
-Decision DecideByHint(const Game& game) {
-    if (game.CurrentSeat < 1 || game.CurrentSeat > MaxSeats) {
-        return Decision::Stand;
-    }
-    const int slot = CurrentHandSlot(game);
-    if (game.Hands[slot].CardCount >= MaxHandCards) {
-        return Decision::Stand; // no room for an eighth card
-    }
-    const DecisionOffer offer = OfferFor(game);
-    switch (AdviseHand(game, slot, offer).action) {
+Decision HintDecision(HintAction action, const DecisionOffer& offer) {
+    switch (action) {
     case HintAction::Split:
         return offer.Split ? Decision::Split : Decision::Stand;
     case HintAction::Double:
@@ -360,6 +393,21 @@ Decision DecideByHint(const Game& game) {
         break;
     }
     return Decision::Stand;
+}
+
+Decision DecideByHint(const Game& game) {
+    return DecideByHint(game, OfferFor(game));
+}
+
+Decision DecideByHint(const Game& game, const DecisionOffer& offer) {
+    if (game.CurrentSeat < 1 || game.CurrentSeat > MaxSeats) {
+        return Decision::Stand;
+    }
+    const int slot = CurrentHandSlot(game);
+    if (game.Hands[slot].CardCount >= MaxHandCards) {
+        return Decision::Stand; // no room for an eighth card
+    }
+    return HintDecision(AdvisedAction(game, slot, offer), offer);
 }
 
 } // namespace dealmoor

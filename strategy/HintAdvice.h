@@ -22,12 +22,20 @@ struct Advice {
 
 // Advice for a hand slot of CurrentSeat, given which choices are offered.
 Advice AdviseHand(const Game& game, int slot, const DecisionOffer& offer);
+// The action of that advice alone, without putting its reason into words.
+HintAction AdvisedAction(const Game& game, int slot, const DecisionOffer& offer);
 
 // The hint text the decision window shows for a hand slot.
 std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer);
 
-// CurrentSeat's current hand played as the hint advises; advice to double a
-// hand that may not double is taken as a hit.
+// What playing the advice means for a hand offered `offer`: advice to double a
+// hand that may not double is taken as a hit, advice to split one that may not
+// split as a stand.
+Decision HintDecision(HintAction action, const DecisionOffer& offer);
+
+// CurrentSeat's current hand played as the hint advises.
 Decision DecideByHint(const Game& game);
+// The same, given what the hand is offered now (OfferFor).
+Decision DecideByHint(const Game& game, const DecisionOffer& offer);
 
 } // namespace dealmoor

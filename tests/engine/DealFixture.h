@@ -51,9 +51,11 @@ inline std::vector<int> DealOrder(std::initializer_list<std::pair<int, int>> sea
 
 struct DealTable {
     Game game;
-    RecordingHost host{game};
+    RecordingHost host;
 
-    explicit DealTable(int seats, bool human = true) {
+    // showsSeats false: the host is a table nobody looks at, as the simulator's.
+    explicit DealTable(int seats, bool human = true, bool showsSeats = true)
+        : host(game, showsSeats) {
         ResetGameState(game);
         game.SeatCount = static_cast<uint8_t>(seats);
         game.Random.Source = SeedSource::Kept;

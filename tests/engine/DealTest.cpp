@@ -49,6 +49,37 @@ void expectDealLeftNothingOnTheTable(const Game& game) {
     }
 }
 
+// A table nobody looks at is spared the faces, panel lights and gestures; the
+// deal itself, its cards, money and every other call, stay the same.
+TEST(Deal, ATableThatShowsNoSeatsPlaysTheSameDeal) {
+    DealTable shown(3, true, true);
+    DealTable quiet(3, true, false);
+    for (DealTable* table : {&shown, &quiet}) {
+        for (int s = 1; s <= 3; ++s) {
+            table->bet(s, 10);
+        }
+        table->answer(1, {Answer::Hit, Answer::Stand});
+        table->answer(2, {Answer::Split, Answer::Stand, Answer::Stand});
+        table->answer(3, {Answer::Double});
+        table->rig(DealOrder({{5, 4}, {8, 8}, {6, 5}}, 10, 7, {2, 3, 9, 10, 2, 10}));
+        table->deal();
+    }
+    std::vector<std::string> withoutSeats;
+    for (const std::string& line : shown.host.log) {
+        if (line.rfind("face ", 0) != 0 && line.rfind("panel ", 0) != 0) {
+            withoutSeats.push_back(line);
+        }
+    }
+    EXPECT_TRUE(shown.host.has("face 1 0"));
+    EXPECT_TRUE(quiet.host.lines("face ").empty());
+    EXPECT_TRUE(quiet.host.lines("panel ").empty());
+    EXPECT_EQ(quiet.host.log, withoutSeats);
+    for (int s = 1; s <= 3; ++s) {
+        EXPECT_EQ(quiet.credits(s), shown.credits(s)) << "seat " << s;
+    }
+    EXPECT_NE(shown.credits(2), StartCredits) << "the rigged deal moved money";
+}
+
 TEST(Deal, OneHandFromBetToCaptionInOrder) {
     DealTable table(1);
     table.bet(1, 10);

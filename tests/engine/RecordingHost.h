@@ -23,7 +23,9 @@ using Answer = Decision;
 
 class RecordingHost : public TableHost {
 public:
-    explicit RecordingHost(Game& game) : game_(game) {}
+    // showsSeats false: a table nobody looks at, as the simulator's.
+    explicit RecordingHost(Game& game, bool showsSeats = true)
+        : TableHost(showsSeats), game_(game) {}
 
     // Stakes and insurance put up by the bet window, per seat; an empty queue bets 0.
     std::map<int, std::deque<double>> bets;

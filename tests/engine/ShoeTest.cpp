@@ -4,6 +4,7 @@
 #include "engine/Characters.h"
 #include "engine/Deal.h"
 #include "engine/Shoe.h"
+#include "strategy/StrategyFile.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,32 @@ TEST(ShuffleShoe, KeptSeedRepeatsTheShoeAndTheTwoMixesDiffer) {
         RandomInt(replay, 208);
     }
     EXPECT_EQ(first.Random.Seed, replay.Seed);
+}
+
+// The game's mix, exactly as described: the shoe in deck order, then thirty
+// passes in which entry i = 1..Cards swaps with entry RandomInt(Cards) + 1.
+TEST(ShuffleShoe, TheGameMixIsThirtyExchangePassesExactly) {
+    for (int cards : {52, 103, 208, 313, 416}) {
+        Game game = keptSeedGame(cards, 4242 + static_cast<uint32_t>(cards));
+        ShuffleShoe(game, nullptr);
+
+        std::vector<int> ids(static_cast<size_t>(cards) + 1);
+        for (int k = 1; k <= cards; ++k) {
+            ids[static_cast<size_t>(k)] = (k - 1) % 52 + 1;
+        }
+        RandomSource replay{4242 + static_cast<uint32_t>(cards)};
+        for (int pass = 0; pass < 30; ++pass) {
+            for (int i = 1; i <= cards; ++i) {
+                const auto partner = static_cast<size_t>(RandomInt(replay, cards)) + 1;
+                std::swap(ids[static_cast<size_t>(i)], ids[partner]);
+            }
+        }
+        for (int k = 1; k <= cards; ++k) {
+            ASSERT_EQ(game.Shoe.ShoeCards[k].CardId, ids[static_cast<size_t>(k)])
+                << cards << " cards, entry " << k;
+        }
+        EXPECT_EQ(game.Random.Seed, replay.Seed) << cards << " cards";
+    }
 }
 
 TEST(ShuffleShoe, ShoeSizeOutsideOneToEightDecksIsHeldWithin) {
@@ -424,6 +451,55 @@ TEST(ShoeInADeal, RunningOutMidDealNeverDealsACardTwice) {
     EXPECT_TRUE(table.host.has("shuffling")) << "a whole fresh shoe follows the deal";
     EXPECT_EQ(table.game.Shoe.Filled, 52);
     EXPECT_EQ(table.game.Shoe.ShoePos, 1);
+}
+
+// The counts and totals are kept up as cards arrive; after every card they must
+// agree with a walk over the cards dealt since the shuffle and with the hand's
+// cards, also across the remainder reshuffles a one-deck shoe forces mid-deal.
+TEST(ShoeInADeal, KeptCountsAndTotalsAgreeWithTheCardsAfterEveryCard) {
+    // Hi-Opt I and II weights by rank, written out here independently of the engine.
+    constexpr std::array<int, 14> hiOpt1{0, 0, 0, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1};
+    constexpr std::array<int, 14> hiOpt2{0, 0, 1, 1, 2, 2, 1, 1, 0, 0, -2, -2, -2, -2};
+    for (int cards : {52, 104, 416}) {
+        DealTable table(6, false);
+        table.game.HouseRules.Cards = cards;
+        for (int s = 1; s <= MaxSeats; ++s) {
+            FillDefaultTable(table.game.StrategyCards[s]);
+        }
+        ShuffleShoe(table.game, nullptr);
+        int remainderShuffles = 0;
+        table.host.onCardTaken = [&](int slot) {
+            const Shoe& shoe = table.game.Shoe;
+            int one = 0;
+            int two = 0;
+            for (int entry = 2; entry <= shoe.ShoePos; ++entry) {
+                one += hiOpt1[static_cast<size_t>(shoe.ShoeCards[entry].Rank)];
+                two += hiOpt2[static_cast<size_t>(shoe.ShoeCards[entry].Rank)];
+            }
+            ASSERT_EQ(RunningHiOpt1(table.game), one) << cards << " cards, entry " << shoe.ShoePos;
+            ASSERT_EQ(RunningHiOpt2(table.game), two) << cards << " cards, entry " << shoe.ShoePos;
+            remainderShuffles += shoe.Filled < ShoeSize(table.game.HouseRules) ? 1 : 0;
+            Hand recounted = table.game.Hands[slot];
+            ComputeTotal(recounted);
+            ASSERT_EQ(table.game.Hands[slot].Total, recounted.Total);
+            ASSERT_EQ(table.game.Hands[slot].SoftAces, recounted.SoftAces);
+        };
+        for (int deal = 0; deal < 400; ++deal) {
+            for (int s = 1; s <= MaxSeats; ++s) {
+                table.game.Seats[s].Credits = enginetest::StartCredits;
+            }
+            if (cards == 52 && deal % 2 == 1) {
+                table.game.Shoe.ShoePos = 40; // a dozen cards left for six seats and the dealer
+            }
+            table.deal();
+            // The stored counts are those of the shoe as it stands (0 after a reshuffle).
+            ASSERT_EQ(table.game.HiOpt1Count, RunningHiOpt1(table.game));
+            ASSERT_EQ(table.game.HiOpt2Count, RunningHiOpt2(table.game));
+        }
+        if (cards == 52) {
+            EXPECT_GT(remainderShuffles, 0) << "six seats run a single deck dry now and then";
+        }
+    }
 }
 
 } // namespace

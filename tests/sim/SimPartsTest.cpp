@@ -1,18 +1,19 @@
-// The simulator's parts on their own: the command line, the shoe file, the
-// statistics and the money check.
+// The simulator's parts on their own: the command line, the shoe file and
+// the money check.
 
 #include "engine/Game.h"
 #include "engine/Shoe.h"
 #include "engine/Texts.h"
 #include "sim/DealChecker.h"
+#include "sim/Json.h"
 #include "sim/ShoeFile.h"
 #include "sim/SimOptions.h"
-#include "sim/Statistics.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -50,6 +51,52 @@ TEST(SimOptions, RefusesWhatItCannotUse) {
         EXPECT_NE(ParseSimOptions(args).error, "") << ::testing::PrintToString(args);
     }
     EXPECT_EQ(ParseSimOptions({"--bench"}).error, "") << "the bench needs no deal count";
+    // One JSON document on stdout leaves no room for the lines of a log.
+    EXPECT_NE(ParseSimOptions({"--deals", "10", "--json", "--log"}).error, "");
+    EXPECT_NE(ParseSimOptions({"--deals", "10", "--credits", "--json"}).error, "");
+    EXPECT_EQ(ParseSimOptions({"--deals", "10", "--json", "--check"}).error, "");
+    EXPECT_TRUE(ParseSimOptions({"--bench", "--json"}).options.Json);
+}
+
+TEST(Json, TextIsEscapedIntoAValidString) {
+    struct Case {
+        std::string text;
+        std::string json;
+    };
+    const std::vector<Case> cases = {
+        {"Pat Peoples", "\"Pat Peoples\""},
+        {"Eddie \"the Edge\"", "\"Eddie \\\"the Edge\\\"\""},
+        {"back\\slash", "\"back\\\\slash\""},
+        {"tab\tnew\nline\x01", "\"tab\\u0009new\\u000aline\\u0001\""},
+        {"caf\xc3\xa9", "\"caf\xc3\xa9\""},         // UTF-8 kept as it is
+        {"caf\xe9", "\"caf\\u00e9\""},              // a Latin-1 byte
+        {"cut \xe2\x82", "\"cut \\u00e2\\u0082\""}, // a sequence cut short
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JsonString(c.text), c.json) << c.text;
+    }
+}
+
+TEST(Json, WriterNestsWithCommasInTheirPlaces) {
+    JsonWriter json;
+    json.beginObject().field("deals", int64_t{3}).field("rate", 0.25).key("seats").beginArray();
+    json.beginObject().field("name", "A").field("human", true).endObject();
+    json.beginArray().endArray();
+    json.value(std::numeric_limits<double>::infinity());
+    json.endArray().key("empty").beginObject().endObject().endObject();
+    EXPECT_EQ(json.text(), "{\n"
+                           "  \"deals\": 3,\n"
+                           "  \"rate\": 0.25,\n"
+                           "  \"seats\": [\n"
+                           "    {\n"
+                           "      \"name\": \"A\",\n"
+                           "      \"human\": true\n"
+                           "    },\n"
+                           "    [],\n"
+                           "    null\n"
+                           "  ],\n"
+                           "  \"empty\": {}\n"
+                           "}\n");
 }
 
 TEST(ShoeFile, ReadsIdsAndRankWordsAsClubs) {
@@ -147,50 +194,6 @@ TEST(ShoeFile, RigsEveryCardButTheBurntOne) {
                       " rigged cards");
         EXPECT_TRUE(oneMore.cards.empty());
     }
-}
-
-TEST(Statistics, RatioAndIntervalMatchTheDirectFormula) {
-    const std::vector<std::pair<double, double>> deals = {
-        {10, 10}, {10, -10}, {5, 7.5}, {10, 0}, {20, -40}, {10, 20}, {5, -5}, {10, -10}};
-    ResultSums sums;
-    double sumBet = 0;
-    double sumNet = 0;
-    for (const auto& [bet, net] : deals) {
-        sums.add(bet, net);
-        sumBet += bet;
-        sumNet += net;
-    }
-    const double n = static_cast<double>(deals.size());
-    const double r = sumNet / sumBet;
-    double residualSq = 0;
-    for (const auto& [bet, net] : deals) {
-        residualSq += (net - r * bet) * (net - r * bet);
-    }
-    const double se = std::sqrt(residualSq / (n * (n - 1))) / (sumBet / n);
-    const RatioEstimate e = EstimatePerUnit(sums);
-    EXPECT_DOUBLE_EQ(e.PerUnit, r);
-    EXPECT_NEAR(e.HalfWidth, 1.959964 * se, 1e-6);
-}
-
-TEST(Statistics, MergedSumsGiveTheSameEstimate) {
-    ResultSums all;
-    ResultSums a;
-    ResultSums b;
-    for (int i = 0; i < 40; ++i) {
-        const double bet = 5.0 + i % 3;
-        const double net = (i % 5 == 0 ? 1.5 : (i % 2 ? -1.0 : 1.0)) * bet;
-        all.add(bet, net);
-        (i < 17 ? a : b).add(bet, net);
-    }
-    a.merge(b);
-    EXPECT_DOUBLE_EQ(EstimatePerUnit(a).PerUnit, EstimatePerUnit(all).PerUnit);
-    EXPECT_NEAR(EstimatePerUnit(a).HalfWidth, EstimatePerUnit(all).HalfWidth, 1e-12);
-}
-
-TEST(Statistics, NoDealsGiveNoEstimate) {
-    const RatioEstimate e = EstimatePerUnit(ResultSums{});
-    EXPECT_EQ(e.PerUnit, 0);
-    EXPECT_EQ(e.HalfWidth, 0);
 }
 
 // A hand-played deal for the checker: one seat, bet 10 from 1000 credits; the

@@ -1,6 +1,7 @@
 // The simulator run as a program on rigged shoes: each scenario fixes the first
 // cards of the shoe and checks the credits line of the deal and what the log says.
 
+#include "platform/NumberText.h"
 #include "tests/sim/SimProcess.h"
 
 #include <gtest/gtest.h>
@@ -292,6 +293,39 @@ TEST(SimRun, FastShuffleAlsoPassesTheCheck) {
     EXPECT_NE(result.out.find("fast shuffle"), std::string::npos);
 }
 
+// --json prints the same figures as the text, as one document and nothing else.
+TEST(SimRun, JsonHoldsTheSameResultsAsTheText) {
+    SimSandbox sandbox;
+    const std::string settings = sandbox.writeSettings();
+    const std::vector<std::string> args = {"--deals",    "300",    "--seed", "5",
+                                           "--settings", settings, "--check"};
+    const SimOutput text = sandbox.run(args);
+    std::vector<std::string> jsonArgs = args;
+    jsonArgs.push_back("--json");
+    const SimOutput json = sandbox.run(jsonArgs);
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(json.out.front(), '{');
+    EXPECT_EQ(json.out.substr(json.out.size() - 2), "}\n");
+    EXPECT_EQ(json.out.find("dealmoor-sim:"), std::string::npos) << "no text lines";
+    EXPECT_NE(json.out.find("\"seed\": 5,"), std::string::npos);
+    EXPECT_NE(json.out.find("\"passed\": true"), std::string::npos);
+    // The seat's net, as the text prints it with two decimals.
+    const std::vector<std::string> row = text.lines("1 ");
+    ASSERT_EQ(row.size(), 1u);
+    std::istringstream words(row.front());
+    std::string word;
+    std::vector<std::string> fields;
+    while (words >> word) {
+        fields.push_back(word);
+    }
+    const std::size_t at = json.out.find("\"net\": ");
+    ASSERT_NE(at, std::string::npos);
+    const double net = std::stod(json.out.substr(at + 7));
+    EXPECT_NE(std::find(fields.begin(), fields.end(), FixedText(net, 2)), fields.end())
+        << row.front();
+}
+
 struct BadInputCase {
     const char* name;
     std::map<std::string, std::string> settings;
@@ -309,6 +343,7 @@ const std::vector<BadInputCase> BadInputs = {
      {},
      "shoe.txt:3: no card id 1 is left in the shoe of 52 cards"},
     {"UnknownOption", {}, "", {"--fast"}, "unknown option '--fast'"},
+    {"JsonWithTheLog", {}, "", {"--json", "--log"}, "cannot go with --log or --credits"},
     {"ZeroDeals", {}, "", {"--deals", "0"}, "--deals needs a positive whole number"},
     {"MissingSettingsFile",
      {},
