@@ -4,10 +4,10 @@
 
 namespace dealmoor {
 
-uint64_t TickCountMs() {
+uint64_t TickCountUs() {
     using namespace std::chrono;
     return static_cast<uint64_t>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 UtcTimeOfDay CurrentUtcTime() {

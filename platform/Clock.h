@@ -1,13 +1,14 @@
 #pragma once
-// The game's clocks: a millisecond tick counter for pacing that never wraps
-// around, and the UTC time of day that seeds the shuffle.
+// The game's clocks: a tick counter for pacing that never wraps around, and
+// the UTC time of day that seeds the shuffle.
 
 #include <cstdint>
 
 namespace dealmoor {
 
-// Milliseconds from a fixed but unspecified start; monotonic, 64 bits.
-uint64_t TickCountMs();
+// Microseconds from a fixed but unspecified start; monotonic, 64 bits. Fine
+// enough that a wait counted on it never ends a moment early.
+uint64_t TickCountUs();
 
 struct UtcTimeOfDay {
     int hour = 0;        // 0..23

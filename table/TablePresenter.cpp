@@ -109,7 +109,8 @@ void TablePresenter::Pause(double seconds) {
     const Waiting waiting(waits_);
     // The speed is read once: a change during this pause applies to the next one.
     const int wait = PauseMilliseconds(seconds, game_.Speed);
-    const uint64_t end = TickCountMs() + static_cast<uint64_t>(std::max(wait, 0));
+    // Counted in microseconds: whole milliseconds from a cut-off start could end a moment early.
+    const uint64_t end = TickCountUs() + 1000 * static_cast<uint64_t>(std::max(wait, 0));
     QEventLoop loop;
     QEventLoop* const outer = std::exchange(pauseLoop_, &loop);
     QTimer timer;
@@ -117,8 +118,8 @@ void TablePresenter::Pause(double seconds) {
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     // Waits for events with a timeout: the window stays alive, the CPU stays idle.
-    for (uint64_t now = TickCountMs(); now < end && !callingOff_; now = TickCountMs()) {
-        timer.start(static_cast<int>(end - now));
+    for (uint64_t now = TickCountUs(); now < end && !callingOff_; now = TickCountUs()) {
+        timer.start(static_cast<int>((end - now + 999) / 1000));
         loop.exec();
     }
     if (wait <= 0)
