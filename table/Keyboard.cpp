@@ -90,8 +90,8 @@ protected:
         QPen pen(control_->palette().color(QPalette::Highlight), RingWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
-        painter.drawRect(QRectF(rect()).adjusted(RingWidth / 2.0, RingWidth / 2.0,
-                                                 -RingWidth / 2.0, -RingWidth / 2.0));
+        painter.drawRect(QRectF(rect()).adjusted(RingWidth / 2.0, RingWidth / 2.0, -RingWidth / 2.0,
+                                                 -RingWidth / 2.0));
     }
 
 private:

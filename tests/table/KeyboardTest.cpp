@@ -4,11 +4,11 @@
 // order and out again, the focus frame showing without Tab, and the help
 // window's Back, Forward and Escape.
 
+#include "table/Keyboard.h"
 #include "engine/Characters.h"
 #include "engine/Game.h"
 #include "setup/TableSettings.h"
 #include "table/HelpViewer.h"
-#include "table/Keyboard.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
 #include "table/windows/BetWindow.h"
@@ -380,10 +380,10 @@ private slots:
                  window->show();
                  return std::unique_ptr<QWidget>(std::move(window));
              },
-             {"Button1", "Button2", "BitBtn1", "Button3", "Button4", "BitBtn2", "Button5",
-              "Button6", "BitBtn3", "Button7", "Button8", "BitBtn4", "Button9", "Button13",
-              "Button14", "BitBtn5", "Button10", "Button11", "BitBtn6", "BitBtn7", "Button12",
-              "BitBtn8"}},
+             {"Button1", "Button2",  "BitBtn1",  "Button3", "Button4",  "BitBtn2",
+              "Button5", "Button6",  "BitBtn3",  "Button7", "Button8",  "BitBtn4",
+              "Button9", "Button13", "Button14", "BitBtn5", "Button10", "Button11",
+              "BitBtn6", "BitBtn7",  "Button12", "BitBtn8"}},
             {"strategy card",
              [&] {
                  auto window = std::make_unique<StrategyCardWindow>(card);
@@ -393,8 +393,8 @@ private slots:
              {"StringGrid1", "BitBtn2", "Edit1", "BitBtn1"}},
             {"sound",
              [&] {
-                 auto window = std::make_unique<SoundWindow>(
-                     settings, files, [](const std::string&) {});
+                 auto window =
+                     std::make_unique<SoundWindow>(settings, files, [](const std::string&) {});
                  window->show();
                  return std::unique_ptr<QWidget>(std::move(window));
              },
@@ -427,9 +427,9 @@ private slots:
         table.game().SeatCount = 6;
         openForPlay(table);
         const QStringList walked = tabWalk(table.button("Button4"));
-        QCOMPARE(walked, QStringList({"Button4", "Button2", "Button3", "BitBtn1", "Button1",
-                                      "Button6", "Panel1", "Panel2", "Panel3", "Panel4", "Panel5",
-                                      "Panel6"}));
+        QCOMPARE(walked,
+                 QStringList({"Button4", "Button2", "Button3", "BitBtn1", "Button1", "Button6",
+                              "Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6"}));
         // Space on a seat's panel shows the seat's message, as a click does.
         QString shown;
         ModalPoller message([&](QWidget* box) {
