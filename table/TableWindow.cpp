@@ -162,7 +162,6 @@ void TableWindow::createControls() {
         panels_[seat]->setObjectName(QStringLiteral("Panel%1").arg(seat));
         connect(panels_[seat], &SeatPanelView::clicked, this, &TableWindow::onSeatPanelClicked);
         // A seat's message is a key away too: Tab to the panel, then Space or Enter.
-        panels_[seat]->setFocusPolicy(Qt::StrongFocus);
         panels_[seat]->installEventFilter(this);
         MarkFocus(panels_[seat]);
     }
@@ -304,8 +303,9 @@ void TableWindow::showStartUp() {
     canvas_->LoadCharacterSheets(settings_.ProgramDir);
     showSeatPanels();
     canvas_->SetFace(1, 0);
-    repaintTable();                              // the first paint shows the seats the session read
-    dealButton_->setFocus(Qt::OtherFocusReason); // Space or Enter deals from the start
+    repaintTable(); // the first paint shows the seats the session read
+    // Space or Enter deals from the start.
+    dealButton_->setFocus(Qt::OtherFocusReason);
     setUpdatesEnabled(true);
 }
 
@@ -322,7 +322,7 @@ void TableWindow::setSoundChecks() {
 void TableWindow::showSeatPanels() {
     for (int seat = 1; seat <= MaxSeats; ++seat) {
         panels_[seat]->pictureVisible = seat <= game_.SeatCount;
-        // An empty seat answers no click, and Tab passes it by.
+        // Tab reaches a seat in play; an empty seat answers no click and is passed by.
         panels_[seat]->setFocusPolicy(panels_[seat]->pictureVisible ? Qt::StrongFocus
                                                                     : Qt::NoFocus);
         panels_[seat]->update();
@@ -535,7 +535,6 @@ void TableWindow::onCardCountChosen() {
                     QString::fromStdString(CardCountMessage(game_)),
                     QMessageBox::Ok | QMessageBox::Help, this);
     box.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
-    SetHelpContext(&box, HelpCountingCards);
     AddButtonKeys(&box, {{Qt::Key_F1, box.button(QMessageBox::Help)}});
     // Help (or F1) opens the counting topic and leaves the figures on screen.
     while (box.exec() == QMessageBox::Help)
