@@ -162,6 +162,9 @@ void TableWindow::createControls() {
         panels_[seat]->setObjectName(QStringLiteral("Panel%1").arg(seat));
         connect(panels_[seat], &SeatPanelView::clicked, this, &TableWindow::onSeatPanelClicked);
         // A seat's message is a key away too: Tab to the panel, then Space or Enter.
+        // (Focus is taken here so the Tab order below can name the panel; the
+        // seats not in play give it up again as the table is shown.)
+        panels_[seat]->setFocusPolicy(Qt::StrongFocus);
         panels_[seat]->installEventFilter(this);
         MarkFocus(panels_[seat]);
     }
