@@ -2,6 +2,7 @@
 
 #include "app/GameApp.h"
 #include "platform/Folders.h"
+#include "table/Keyboard.h"
 
 #include <QApplication>
 
@@ -9,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dealmoor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Dealmoor"));
+    // The game is played from the keyboard as much as with the mouse.
+    dealmoor::ShowFocusAlways();
 
     dealmoor::GameApp game(dealmoor::ProgramDir(), dealmoor::WindowsDir());
     game.show();

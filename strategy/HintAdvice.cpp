@@ -3,6 +3,7 @@
 #include "engine/Game.h"
 
 #include <array>
+#include <string>
 
 namespace dealmoor {
 
@@ -379,6 +380,11 @@ std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer) {
         (HintStart + std::string(HintActionWord(advice.action))).substr(0, HintActionMax);
     const std::string preamble = (action + HintMiddle).substr(0, HintPreambleMax);
     return (preamble + advice.explanation.substr(0, HintExplanationMax)).substr(0, HintMax);
+}
+
+std::string HandTotalText(const Hand& hand) {
+    return std::string("Your hand: ") + (hand.SoftAces > 0 ? "soft " : "") +
+           std::to_string(hand.Total);
 }
 
 Decision HintDecision(HintAction action, const DecisionOffer& offer) {

@@ -28,6 +28,10 @@ HintAction AdvisedAction(const Game& game, int slot, const DecisionOffer& offer)
 // The hint text the decision window shows for a hand slot.
 std::string BuildHint(const Game& game, int slot, const DecisionOffer& offer);
 
+// The hand's total as the hint line shows it beside the hint: "Your hand: 16",
+// or "Your hand: soft 17" while an ace still counts eleven.
+std::string HandTotalText(const Hand& hand);
+
 // What playing the advice means for a hand offered `offer`: advice to double a
 // hand that may not double is taken as a hit, advice to split one that may not
 // split as a stand.

@@ -1,12 +1,16 @@
 #pragma once
 // The help window: the manual's HTML pages beside the program, one page per
-// help context number plus a contents page. One window, reused for every topic.
+// help context number plus a contents page. One window, reused for every topic,
+// with Back, Forward and Close above the page (Alt+Left, Alt+Right, Escape).
 // The pages and what they link to are read by the game itself, so a help
 // folder whose name is not valid UTF-8 still shows them.
 
-#include <QTextBrowser>
+#include <QWidget>
 
 #include <string>
+
+class QTextBrowser;
+class QToolButton;
 
 namespace dealmoor {
 
@@ -16,7 +20,9 @@ inline constexpr int HelpTableWindow = 41005;
 inline constexpr int HelpSoundWindow = 41015;
 inline constexpr int HelpTroubleshooting = 41021;
 
-class HelpViewer : public QTextBrowser {
+class HelpPages;
+
+class HelpViewer : public QWidget {
     Q_OBJECT
 public:
     // helpDir: the folder holding "index.html" and "<context>.html", ending with "/".
@@ -29,16 +35,16 @@ public:
     static QString TopicPage(int context);
     // The page shown now ("" before any).
     QString currentPage() const;
-
-protected:
-    // Pages, style sheets and pictures of the help folder, by their names.
-    QVariant loadResource(int type, const QUrl& name) override;
+    // The page's text as the reader sees it.
+    QString pageText() const;
 
 private:
     void showPage(const QString& fileName);
-    std::string fileOf(const QUrl& name) const;
 
-    std::string helpDir_;
+    HelpPages* pages_;     // HelpPages
+    QToolButton* back_;    // HelpBack
+    QToolButton* forward_; // HelpForward
+    QToolButton* close_;   // HelpClose
 };
 
 } // namespace dealmoor

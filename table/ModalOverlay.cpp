@@ -101,6 +101,8 @@ int RunOverlayModal(QDialog* dialog) {
     if (dialog->isWindow())
         return dialog->exec();
     QPointer<QDialog> guard(dialog);
+    // The control the player was on (the Deal button, mostly) has it again afterwards.
+    const QPointer<QWidget> focusBefore = dialog->window()->focusWidget();
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -122,6 +124,8 @@ int RunOverlayModal(QDialog* dialog) {
         if (guard)
             result = guard->result();
     }
+    if (focusBefore && focusBefore->isVisible() && focusBefore->isEnabled())
+        focusBefore->setFocus(Qt::OtherFocusReason);
     return result;
 }
 
@@ -174,7 +178,11 @@ void OverlayDialog::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (PressButtonForKey(buttonKeys_, event))
+        return;
     QDialog::keyPressEvent(event);
+    // The table behind waits for the answer: Enter or Space must not deal there.
+    event->accept();
 }
 
 void OverlayDialog::closeEvent(QCloseEvent* event) {

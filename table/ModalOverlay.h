@@ -5,9 +5,13 @@
 // its top-level window stops taking input until it is done. It also holds what
 // the table's small modal windows share about help topics.
 
+#include "table/Keyboard.h"
+
 #include <QDialog>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QCloseEvent;
 class QKeyEvent;
@@ -18,7 +22,8 @@ namespace dealmoor {
 // disables input to the rest of its top-level window (the menu bar, the
 // buttons, the window's own shortcuts), gives it the focus and waits, with
 // timers and painting going on, until it calls done(). Restores what it
-// disabled and returns the dialog's result.
+// disabled, gives the focus back to the control that had it, and returns the
+// dialog's result.
 int RunOverlayModal(QDialog* dialog);
 
 // A control (a button or a menu command) that stays usable while an overlay
@@ -37,7 +42,8 @@ bool RequestHelpOnF1(QWidget* window, QKeyEvent* event, const std::function<void
 void ShowInformation(QWidget* parent, const QString& text);
 
 // A modal window over the seat view: a plain child of its parent, left only by
-// its own buttons (neither Escape nor a close request ends it).
+// its own buttons (neither Escape nor a close request ends it). Its plain keys
+// press its buttons; no key reaches the table behind it.
 class OverlayDialog : public QDialog {
     Q_OBJECT
 public:
@@ -50,6 +56,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void requestHelp(int context);
+    void setButtonKeys(std::vector<ButtonKey> keys) { buttonKeys_ = std::move(keys); }
+
+private:
+    std::vector<ButtonKey> buttonKeys_;
 };
 
 } // namespace dealmoor

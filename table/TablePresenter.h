@@ -40,6 +40,8 @@ public:
     // The two modal windows of a deal, created once after the table window.
     // Until they exist a human seat sits the deal out and stands.
     void createDealWindows(const std::function<void(int)>& showHelp);
+    // The decision window, once made; its advice shows on the table's hint line.
+    DecisionWindow* decisionWindow() const { return decisionWindow_; }
 
     // The whole table: dealer at rest, the current seat's face, every panel.
     void repaintTable();

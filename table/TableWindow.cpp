@@ -7,6 +7,7 @@
 #include "table/FileChooser.h"
 #include "table/FilePaths.h"
 #include "table/HelpViewer.h"
+#include "table/Keyboard.h"
 #include "table/Layout.h"
 #include "table/ModalOverlay.h"
 #include "table/MoneyText.h"
@@ -14,6 +15,7 @@
 #include "table/StrategyCardCommand.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
+#include "table/windows/DecisionWindow.h"
 #include "table/windows/PlayerSetupWindow.h"
 #include "table/windows/SoundWindow.h"
 #include "table/windows/StrategyCardWindow.h"
@@ -22,12 +24,14 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -50,6 +54,17 @@ const char* const DealCaption = "&Deal";
 const char* const AutoDealOffCaption = "Auto &Deal Off";
 
 const char* const NewGameQuestion = "Are you sure you want to quit this game and start a new one?";
+
+// Keys of the menu commands a player reaches most from the keyboard; the
+// menu bar's Alt+A is shared by Auto Deal and Card Count.
+constexpr QKeyCombination SoundOnKey = Qt::CTRL | Qt::Key_M;
+constexpr QKeyCombination AutoDealKey = Qt::CTRL | Qt::Key_A;
+constexpr QKeyCombination CardCountKey = Qt::CTRL | Qt::Key_K;
+
+// The hint line holds two lines of text, so the longest hint fits in a window
+// of ordinary width and the table above never moves when a hint comes or goes.
+constexpr int HintLines = 2;
+constexpr int HintLineMargin = 4;
 
 // Texts of the seat information message.
 const char* const InfoName = "Name:  ";
@@ -146,11 +161,54 @@ void TableWindow::createControls() {
         panels_[seat] = new SeatPanelView(seat, client);
         panels_[seat]->setObjectName(QStringLiteral("Panel%1").arg(seat));
         connect(panels_[seat], &SeatPanelView::clicked, this, &TableWindow::onSeatPanelClicked);
+        // A seat's message is a key away too: Tab to the panel, then Space or Enter.
+        // (Focus is taken here so the Tab order below can name the panel; the
+        // seats not in play give it up again as the table is shown.)
+        panels_[seat]->setFocusPolicy(Qt::StrongFocus);
+        panels_[seat]->installEventFilter(this);
+        MarkFocus(panels_[seat]);
     }
+    // The buttons as they read under the views, then the panels from the top.
+    SetTabOrder({exitButton_, newGameButton_, speedButton_, helpButton_, catalogButton_,
+                 dealButton_, panels_[1], panels_[2], panels_[3], panels_[4], panels_[5],
+                 panels_[6]});
+    createHintLine();
 
-    // F1 anywhere in the table window: every control here has the window's topic.
+    // Every control here has the window's topic; the bet and decision windows
+    // that open over the seat view carry their own.
+    SetHelpContext(this, HelpTableWindow);
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &TableWindow::onHelpClicked);
+    connect(f1, &QShortcut::activated, this, &TableWindow::onHelpKey);
+}
+
+void TableWindow::createHintLine() {
+    QStatusBar* line = statusBar();
+    line->setObjectName(QStringLiteral("StatusLine"));
+    line->setSizeGripEnabled(false);
+    // It takes no input, and it speaks most while a prompt holds the rest of the table.
+    KeepLiveDuringOverlay(line);
+    handTotal_ = new QLabel(line);
+    handTotal_->setObjectName(QStringLiteral("HandTotal"));
+    QFont bold = handTotal_->font();
+    bold.setBold(true);
+    handTotal_->setFont(bold);
+    handTotal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hintLine_ = new QLabel(line);
+    hintLine_->setObjectName(QStringLiteral("HintLine"));
+    hintLine_->setWordWrap(true);
+    hintLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hintLine_->setTextInteractionFlags(Qt::NoTextInteraction);
+    handTotal_->setContentsMargins(2 * HintLineMargin, 0, 0, 0);
+    line->addWidget(handTotal_);
+    line->addWidget(hintLine_, 1);
+    line->setFixedHeight(HintLines * hintLine_->fontMetrics().lineSpacing() + 2 * HintLineMargin);
+}
+
+void TableWindow::showAdvice(const QString& handTotal, const QString& hint) {
+    handTotal_->setText(handTotal);
+    hintLine_->setText(hint);
+    // Where a narrow window cuts the hint short, the whole of it is a hover away.
+    hintLine_->setToolTip(hint);
 }
 
 void TableWindow::createMenus() {
@@ -181,6 +239,8 @@ void TableWindow::createMenus() {
     hints_ = toggle(hints, "On1", "On", &TableSettings::Hints);
     QMenu* sound = options->addMenu(QStringLiteral("Soun&d"));
     soundOn_ = toggle(sound, "SoundOn1", "Sound On", &TableSettings::SoundOn);
+    soundOn_->setShortcut(SoundOnKey);
+    KeepLiveDuringOverlay(soundOn_); // the table can be hushed at any prompt
     sound->addSeparator();
     blackjackSound_ =
         toggle(sound, "BlackjackSound1", "Blackjack Sound", &TableSettings::BlackjackSoundOn);
@@ -205,10 +265,12 @@ void TableWindow::createMenus() {
     QMenu* autoDeal = menuBar()->addMenu(QStringLiteral("&Auto Deal"));
     autoDeal_ = namedAction(autoDeal, "AutoDeal2", "Auto Deal");
     autoDeal_->setCheckable(true);
+    autoDeal_->setShortcut(AutoDealKey);
     connect(autoDeal_, &QAction::triggered, this, &TableWindow::onAutoDealToggled);
 
     QAction* cardCount = menuBar()->addAction(QStringLiteral("C&ard Count"));
     cardCount->setObjectName(QStringLiteral("CardCount1"));
+    cardCount->setShortcut(CardCountKey);
     connect(cardCount, &QAction::triggered, this, &TableWindow::onCardCountChosen);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -245,6 +307,8 @@ void TableWindow::showStartUp() {
     showSeatPanels();
     canvas_->SetFace(1, 0);
     repaintTable(); // the first paint shows the seats the session read
+    // Space or Enter deals from the start.
+    dealButton_->setFocus(Qt::OtherFocusReason);
     setUpdatesEnabled(true);
 }
 
@@ -261,12 +325,17 @@ void TableWindow::setSoundChecks() {
 void TableWindow::showSeatPanels() {
     for (int seat = 1; seat <= MaxSeats; ++seat) {
         panels_[seat]->pictureVisible = seat <= game_.SeatCount;
+        // Tab reaches a seat in play; an empty seat answers no click and is passed by.
+        panels_[seat]->setFocusPolicy(panels_[seat]->pictureVisible ? Qt::StrongFocus
+                                                                    : Qt::NoFocus);
         panels_[seat]->update();
     }
 }
 
 void TableWindow::createDealWindows() {
     presenter_->createDealWindows([this](int context) { help_->ShowTopic(context); });
+    connect(presenter_->decisionWindow(), &DecisionWindow::adviceChanged, this,
+            &TableWindow::showAdvice);
 }
 
 // ---- Layout and painting
@@ -303,12 +372,31 @@ void TableWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {
-    // Enter anywhere a control does not take it deals, as with a default button.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter or Space anywhere a control does not take it deals, as with a default button.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
         dealButton_->click();
         return;
+    default:
+        break;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Space or Enter on a seat panel does what a click does.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* panel = qobject_cast<SeatPanelView*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (panel != nullptr && panel->pictureVisible &&
+            (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            onSeatPanelClicked(panel->tag());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- Handlers
@@ -423,6 +511,11 @@ void TableWindow::onHelpClicked() {
     help_->ShowTopic(HelpTableWindow);
 }
 
+void TableWindow::onHelpKey() {
+    const int context = HelpContextOf(focusWidget());
+    help_->ShowTopic(context != 0 ? context : HelpTableWindow);
+}
+
 void TableWindow::showProductInformation() {
     QMessageBox::about(this, QString::fromLatin1(ProductInformationTitle),
                        QString::fromLatin1(ProductInformationText));
@@ -445,7 +538,8 @@ void TableWindow::onCardCountChosen() {
                     QString::fromStdString(CardCountMessage(game_)),
                     QMessageBox::Ok | QMessageBox::Help, this);
     box.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
-    // Help opens the counting topic and leaves the figures on screen.
+    AddButtonKeys(&box, {{Qt::Key_F1, box.button(QMessageBox::Help)}});
+    // Help (or F1) opens the counting topic and leaves the figures on screen.
     while (box.exec() == QMessageBox::Help)
         help_->ShowTopic(HelpCountingCards);
 }

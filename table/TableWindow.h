@@ -17,6 +17,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 class QPushButton;
 
 namespace dealmoor {
@@ -84,10 +85,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void createMenus();
+    // The line under the table that shows the hand's total and the hint while a
+    // human seat decides.
+    void createHintLine();
+    void showAdvice(const QString& handTotal, const QString& hint);
     void showStartUp();
     void setSoundChecks();
     void showSeatPanels();
@@ -114,7 +120,10 @@ private:
     void setNewGameEnabled(bool enabled);
     void onSpeedClicked(); // Button3: the next speed in the cycle
     void onCatalogClicked();
-    void onHelpClicked(); // BitBtn1 and F1: the table window's topic
+    void onHelpClicked(); // BitBtn1: the table window's topic
+    // F1: the topic of the control that has the focus, also in the bet and
+    // decision windows over the seat view.
+    void onHelpKey();
     void onAutoDealToggled(bool on);
     void onAutoDealTimer();
     void onSeatPanelClicked(int seat); // Image1Click: the seat's name and money
@@ -143,6 +152,8 @@ private:
     QPushButton* helpButton_ = nullptr;    // BitBtn1
     QPushButton* catalogButton_ = nullptr; // Button1 "&Catalog"
     std::array<SeatPanelView*, MaxSeats + 1> panels_{};
+    QLabel* handTotal_ = nullptr; // HandTotal: "Your hand: 16"
+    QLabel* hintLine_ = nullptr;  // HintLine: the decision window's hint
 
     QAction* newGame_ = nullptr; // New1
     QAction* hints_ = nullptr;   // On1

@@ -13,6 +13,7 @@
 #include <QStyle>
 
 #include <utility>
+#include <vector>
 
 namespace dealmoor {
 
@@ -36,13 +37,27 @@ struct Chip {
     double value;
     QRect place;
     const char* caption; // shown only when the picture is missing
+    const char* worth;   // as the tooltip names it
+    Qt::Key key;         // the digit that puts it up, counted along the rows
 };
 
 const Chip Chips[] = {
-    {"BitBtn1", 100.0, QRect(8, 8, 65, 57), "100"},  {"BitBtn2", 25.0, QRect(88, 8, 65, 57), "25"},
-    {"BitBtn3", 5.0, QRect(168, 8, 65, 57), "5"},    {"BitBtn4", 1.0, QRect(8, 72, 65, 57), "1"},
-    {"BitBtn5", 0.50, QRect(88, 72, 65, 57), ".50"},
+    {"BitBtn1", 100.0, QRect(8, 8, 65, 57), "100", "100", Qt::Key_1},
+    {"BitBtn2", 25.0, QRect(88, 8, 65, 57), "25", "25", Qt::Key_2},
+    {"BitBtn3", 5.0, QRect(168, 8, 65, 57), "5", "5", Qt::Key_3},
+    {"BitBtn4", 1.0, QRect(8, 72, 65, 57), "1", "1", Qt::Key_4},
+    {"BitBtn5", 0.50, QRect(88, 72, 65, 57), ".50", "0.50", Qt::Key_5},
 };
+
+QString chipTip(const Chip& chip) {
+    return QStringLiteral("A chip of %1 (key %2)")
+        .arg(QString::fromLatin1(chip.worth), KeyName(chip.key));
+}
+
+// What the other buttons do from the keyboard, said in their tooltips.
+const char* const ClearBetTip = "Clear Bet (Backspace or C)";
+const char* const BorrowTip = "Borrow (B)";
+const char* const OkTip = "OK (Enter)";
 
 constexpr QRect ClearBetPlace(168, 72, 65, 57);
 constexpr QRect BorrowPlace(136, 136, 105, 33);
@@ -81,8 +96,11 @@ BetWindow::BetWindow(Game& game, const SpriteSheets& sheets, std::string program
     setPalette(felt);
     resize(WagerWidth, WagerHeight);
 
+    std::vector<ButtonKey> keys;
     for (std::size_t i = 0; i < std::size(Chips); ++i) {
         chips_[i] = makeButton(this, Chips[i].name, QString());
+        chips_[i]->setToolTip(chipTip(Chips[i]));
+        keys.push_back({Chips[i].key, chips_[i]});
         const double value = Chips[i].value;
         connect(chips_[i], &QPushButton::clicked, this, [this, value] { onChipClicked(value); });
     }
@@ -90,9 +108,19 @@ BetWindow::BetWindow(Game& game, const SpriteSheets& sheets, std::string program
     borrow_ = makeButton(this, "Button2", QStringLiteral("&Borrow"));
     ok_ = makeButton(this, "BitBtn6", QStringLiteral("OK"));
     help_ = makeButton(this, "BitBtn7", QStringLiteral("&Help"));
-    ok_->setDefault(true);
+    ok_->setDefault(true); // Enter
     ok_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     help_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    clearBet_->setToolTip(QString::fromLatin1(ClearBetTip));
+    borrow_->setToolTip(QString::fromLatin1(BorrowTip));
+    ok_->setToolTip(QString::fromLatin1(OkTip));
+    keys.push_back({Qt::Key_Backspace, clearBet_});
+    keys.push_back({Qt::Key_C, clearBet_});
+    keys.push_back({Qt::Key_B, borrow_});
+    setButtonKeys(std::move(keys));
+    // Along the rows of chips, then the buttons below them.
+    SetTabOrder(
+        {chips_[0], chips_[1], chips_[2], chips_[3], chips_[4], clearBet_, borrow_, help_, ok_});
 
     connect(clearBet_, &QPushButton::clicked, this, &BetWindow::onClearBetClicked);
     connect(borrow_, &QPushButton::clicked, this, &BetWindow::onBorrowClicked);

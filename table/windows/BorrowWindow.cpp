@@ -2,6 +2,7 @@
 
 #include "engine/Betting.h"
 #include "engine/Game.h"
+#include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
 #include "table/MoneyText.h"
 #include "table/Painting.h"
@@ -30,13 +31,28 @@ struct Amount {
     const char* name;
     double value;
     const char* caption; // shown only when the picture is missing
+    Qt::Key key;         // the digit that presses it, counted from the left
 };
 
 // In tag order.
 const Amount Amounts[] = {
-    {"BitBtn1", 1000.0, "1000"}, {"BitBtn2", 100.0, "100"}, {"BitBtn3", 10.0, "10"},
-    {"BitBtn4", 1.0, "1"},       {"BitBtn5", 0.10, "0.10"}, {"BitBtn6", 0.01, "0.01"},
+    {"BitBtn1", 1000.0, "1000", Qt::Key_1}, {"BitBtn2", 100.0, "100", Qt::Key_2},
+    {"BitBtn3", 10.0, "10", Qt::Key_3},     {"BitBtn4", 1.0, "1", Qt::Key_4},
+    {"BitBtn5", 0.10, "0.10", Qt::Key_5},   {"BitBtn6", 0.01, "0.01", Qt::Key_6},
 };
+
+QString amountTip(const Amount& amount) {
+    return QStringLiteral("Borrow or pay back %1 (key %2)")
+        .arg(QString::fromLatin1(amount.caption), KeyName(amount.key));
+}
+
+// The two modes by their first letters; their captions have no mnemonics.
+constexpr Qt::Key BorrowModeKey = Qt::Key_B;
+constexpr Qt::Key PayBackModeKey = Qt::Key_P;
+
+QString modeTip(Qt::Key key) {
+    return QStringLiteral("Key %1").arg(KeyName(key));
+}
 constexpr int AmountCount = static_cast<int>(std::size(Amounts));
 
 // A row of six amount buttons under the two figures.
@@ -101,8 +117,10 @@ BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string p
         button->setProperty("tag", tag);
         button->setAutoDefault(false);
         button->setGeometry(QRect(QPoint(AmountLeft + AmountStep * tag, AmountTop), AmountSize));
+        button->setToolTip(amountTip(Amounts[tag]));
         connect(button, &QPushButton::clicked, this, [this, tag] { onAmountClicked(tag); });
         amounts_[tag] = button;
+        keys_.push_back({Amounts[tag].key, button});
     }
 
     auto* mode = new QLabel(QStringLiteral("Mode:"), this);
@@ -114,6 +132,10 @@ BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string p
     auto* payBackMode = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
     payBackMode->setObjectName(QStringLiteral("RadioButton2"));
     payBackMode->setGeometry(76, 192, 200, 24);
+    borrowMode_->setToolTip(modeTip(BorrowModeKey));
+    payBackMode->setToolTip(modeTip(PayBackModeKey));
+    keys_.push_back({BorrowModeKey, borrowMode_});
+    keys_.push_back({PayBackModeKey, payBackMode});
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
@@ -126,6 +148,8 @@ BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string p
     help->setAutoDefault(false);
     help->setGeometry(476, 250, 92, 33);
     connect(help, &QPushButton::clicked, this, &BorrowWindow::onHelpClicked);
+    SetTabOrder({amounts_[0], amounts_[1], amounts_[2], amounts_[3], amounts_[4], amounts_[5],
+                 borrowMode_, payBackMode, ok, help});
 
     SetHelpContext(this, HelpBorrowing);
     loadPictures();
@@ -184,6 +208,8 @@ void BorrowWindow::paintEvent(QPaintEvent* event) {
 
 void BorrowWindow::keyPressEvent(QKeyEvent* event) {
     if (RequestHelpOnF1(this, event, helpRequested))
+        return;
+    if (PressButtonForKey(keys_, event))
         return;
     QDialog::keyPressEvent(event);
 }

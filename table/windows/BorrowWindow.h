@@ -2,12 +2,16 @@
 // The borrowing window ("Borrow"): a human seat borrows credits from the house,
 // or pays borrowed credits back, by clicking amount buttons. Credits and debt
 // move together through the engine's borrowing rules, so the seat's own result
-// (credits less debt) never changes here.
+// (credits less debt) never changes here. The digits 1 to 6 press the amount
+// buttons from the left; B and P choose the mode.
+
+#include "table/Keyboard.h"
 
 #include <QDialog>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QPushButton;
 class QRadioButton;
@@ -50,6 +54,7 @@ private:
     int seat_;
     QPushButton* amounts_[6] = {}; // BitBtn1..BitBtn6: 1000, 100, 10, 1, 0.10, 0.01
     QRadioButton* borrowMode_;     // RadioButton1: "Borrow Credits"
+    std::vector<ButtonKey> keys_;
 };
 
 } // namespace dealmoor

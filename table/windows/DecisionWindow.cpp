@@ -27,6 +27,10 @@ constexpr int RowStep = 40;
 constexpr int LeftColumn = 5;
 constexpr int RightColumn = 130;
 
+// The hint stays up as long as the pointer rests on the window, not the
+// desktop's few seconds: it is read, not glanced at.
+constexpr int HintShownMs = 60 * 60 * 1000;
+
 // The hand's cards across the top, face up: five side by side, then
 // overlapping by the table's card step from the sixth card on.
 constexpr int CardTop = 8;
@@ -73,6 +77,16 @@ DecisionWindow::DecisionWindow(const Game& game, const SpriteSheets& sheets,
     connect(help_, &QPushButton::clicked, this, [this] { requestHelp(HelpDecision); });
     stand_->setDefault(true);
     help_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    // Alt+H is shared by Hit and Help, so the plain keys are the way to choose.
+    setButtonKeys({{Qt::Key_H, hit_},
+                   {Qt::Key_S, stand_},
+                   {Qt::Key_D, double_},
+                   {Qt::Key_P, split_},
+                   {Qt::Key_R, surrender_}});
+    SetTabOrder({hit_, stand_, double_, split_, surrender_, help_});
+    setToolTipDuration(HintShownMs);
+    for (QPushButton* button : {hit_, stand_, double_, split_, surrender_, help_})
+        button->setToolTipDuration(HintShownMs);
     SetHelpContext(this, HelpDecision);
     layOut();
     hide();
@@ -122,6 +136,9 @@ void DecisionWindow::openAfresh() {
     setToolTip(hint);
     for (QPushButton* button : {hit_, stand_, double_, split_, surrender_, help_})
         button->setToolTip(hint);
+    emit adviceChanged(hint.isEmpty() ? QString()
+                                      : QString::fromStdString(HandTotalText(game_.Hands[hand_])),
+                       hint);
 
     update();
     stand_->setFocus(Qt::OtherFocusReason);
@@ -135,6 +152,11 @@ void DecisionWindow::choose(Decision decision) {
 void DecisionWindow::showEvent(QShowEvent* event) {
     OverlayDialog::showEvent(event);
     openAfresh();
+}
+
+void DecisionWindow::hideEvent(QHideEvent* event) {
+    OverlayDialog::hideEvent(event);
+    emit adviceChanged(QString(), QString());
 }
 
 void DecisionWindow::paintEvent(QPaintEvent* event) {

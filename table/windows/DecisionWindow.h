@@ -2,8 +2,9 @@
 // The decision window ("Hitstand"): where the user decides the next step of a
 // human seat's hand. It sits over the seat view, shows the hand's cards face
 // up, offers the choices the engine offers, carries the strategy advice as its
-// tooltip while hints are on, and answers with the button pressed; the engine
-// applies the answer.
+// tooltip while hints are on (and hands it to the table's hint line), and
+// answers with the button pressed; the engine applies the answer. H, S, D, P
+// and R press Hit, Stand, Double Down, Split Pair and Surrender.
 
 #include "engine/HandRules.h"
 #include "table/ModalOverlay.h"
@@ -37,8 +38,14 @@ public:
     // The answer of the last button that closed the window.
     Decision answer() const { return answer_; }
 
+signals:
+    // While the window is open with hints on: the hand's total ("Your hand: 16")
+    // and the hint. Both empty when it closes, or while hints are off.
+    void adviceChanged(const QString& handTotal, const QString& hint);
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

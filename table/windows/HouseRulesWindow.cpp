@@ -1,6 +1,7 @@
 #include "table/windows/HouseRulesWindow.h"
 
 #include "engine/Game.h"
+#include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
 
 #include <QGridLayout>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace dealmoor {
 
@@ -82,6 +85,8 @@ void HouseRulesWindow::createControls() {
     headingFont.setBold(true);
     QFont plainFont = font();
     plainFont.setBold(false);
+    // Group by group as they read, each group's options before its Help.
+    std::vector<QWidget*> order;
     auto* groups = new QGridLayout;
     groups->setHorizontalSpacing(14);
     groups->setVerticalSpacing(10);
@@ -101,6 +106,7 @@ void HouseRulesWindow::createControls() {
             option->setFixedWidth(OptionWidth);
             options->addWidget(option);
             options_[button] = option;
+            order.push_back(option);
             if (button == InsurancePaysButton) {
                 connect(option, &QPushButton::clicked, this,
                         &HouseRulesWindow::onInsurancePaysClicked);
@@ -118,6 +124,7 @@ void HouseRulesWindow::createControls() {
         help->setAutoDefault(false);
         connect(help, &QPushButton::clicked, this, &HouseRulesWindow::requestHelp);
         row->addWidget(help, 0, Qt::AlignTop);
+        order.push_back(help);
         const int index = static_cast<int>(g);
         groups->addWidget(frame, index / GroupColumns, index % GroupColumns);
     }
@@ -147,6 +154,8 @@ void HouseRulesWindow::createControls() {
     bar->addStretch();
     bar->addWidget(ok);
     layout->addLayout(bar);
+    order.insert(order.end(), {cancel, standard, ok});
+    SetTabOrder(order);
 }
 
 void HouseRulesWindow::refreshCaptions() {

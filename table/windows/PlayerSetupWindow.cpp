@@ -6,6 +6,7 @@
 #include "setup/SettingsFile.h"
 #include "setup/TableSettings.h"
 #include "strategy/StrategyFile.h"
+#include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
 #include "table/windows/HouseRulesWindow.h"
 
@@ -23,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <filesystem>
+#include <vector>
 
 namespace dealmoor {
 
@@ -60,6 +62,13 @@ QString characterCaption(int number) {
 QFont boldFont(QFont font) {
     font.setBold(true);
     return font;
+}
+
+// Scroll bars take no focus by default; these two are controls of their own,
+// moved with the arrow keys, so they do, and show it.
+void takeKeyboardFocus(QScrollBar* bar) {
+    bar->setFocusPolicy(Qt::StrongFocus);
+    MarkFocus(bar);
 }
 
 QPushButton* namedButton(const QString& name, const char* caption, QWidget* parent) {
@@ -158,6 +167,7 @@ void PlayerSetupWindow::createControls() {
     seatCounter_->setRange(1, MaxSeats);
     seatCounter_->setPageStep(1);
     seatCounter_->setFixedWidth(SeatCounterWidth);
+    takeKeyboardFocus(seatCounter_);
     connect(seatCounter_, &QScrollBar::valueChanged, this, &PlayerSetupWindow::showSeatCount);
     count->addWidget(seatCounter_);
     count->addStretch();
@@ -186,6 +196,15 @@ void PlayerSetupWindow::createControls() {
     bar->addWidget(editRules);
     bar->addWidget(ok);
     layout->addLayout(bar, 2, 0, 1, 2);
+
+    // The browser, the number of players, each seat's row across, then the buttons.
+    std::vector<QWidget*> order = {characters_, seatCounter_};
+    for (int seat = 1; seat <= MaxSeats; ++seat) {
+        const SeatRowControls& c = rows_[seat];
+        order.insert(order.end(), {c.character, c.control, c.name, c.strategy});
+    }
+    order.insert(order.end(), {editRules, ok});
+    SetTabOrder(order);
 }
 
 QWidget* PlayerSetupWindow::createBrowser() {
@@ -210,6 +229,7 @@ QWidget* PlayerSetupWindow::createBrowser() {
     characters_->setRange(1, MaxCharacters);
     characters_->setPageStep(1);
     characters_->setFixedHeight(PortraitSize);
+    takeKeyboardFocus(characters_);
     connect(characters_, &QScrollBar::valueChanged, this, &PlayerSetupWindow::showCharacter);
     picture->addWidget(characters_);
     column->addLayout(picture);
@@ -217,6 +237,7 @@ QWidget* PlayerSetupWindow::createBrowser() {
     about_ = new QPlainTextEdit(browser);
     about_->setObjectName(QStringLiteral("Memo1"));
     about_->setReadOnly(true);
+    about_->setFocusPolicy(Qt::NoFocus); // a few lines that fit: nothing to scroll or type
     about_->setFixedHeight(AboutHeight);
     about_->setFixedWidth(PortraitSize + characters_->sizeHint().width() + picture->spacing());
     column->addWidget(about_);

@@ -5,6 +5,7 @@
 #include "table/FileChooser.h"
 #include "table/FilePaths.h"
 #include "table/HelpViewer.h"
+#include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
 
 #include <QFont>
@@ -17,6 +18,7 @@
 #include <QStyle>
 
 #include <utility>
+#include <vector>
 
 namespace dealmoor {
 
@@ -97,6 +99,7 @@ SoundWindow::SoundWindow(TableSettings& settings, FileChooser& files,
 
     QFont bold = font();
     bold.setBold(true);
+    std::vector<QWidget*> order; // row by row, then the buttons under the rows
     for (int row = 0; row < RowCount; ++row) {
         const SoundRow& sound = Rows[row];
         const int top = FirstRowTop + RowStep * row;
@@ -119,6 +122,7 @@ SoundWindow::SoundWindow(TableSettings& settings, FileChooser& files,
                                        QStyle::SP_MediaPlay);
         play->setGeometry(QRect(QPoint(PreviewLeft, top + RowButtonTop), RowButtonSize));
         connect(play, &QPushButton::clicked, this, [this, row] { onPreview(row); });
+        order.insert(order.end(), {change, play});
 
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::HLine);
@@ -135,6 +139,8 @@ SoundWindow::SoundWindow(TableSettings& settings, FileChooser& files,
         QRect(QPoint(ClientSize.width() - Margin - OkSize.width(), BottomButtonTop), OkSize));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    order.insert(order.end(), {restore, ok});
+    SetTabOrder(order);
 
     SetHelpContext(this, HelpSoundWindow);
     showFiles();

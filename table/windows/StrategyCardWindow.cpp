@@ -2,6 +2,7 @@
 
 #include "engine/StrategyCard.h"
 #include "strategy/StrategyCardEditing.h"
+#include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
 
 #include <QApplication>
@@ -247,6 +248,8 @@ void StrategyCardWindow::createGrid() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setCornerButtonEnabled(false);
     grid_->setWordWrap(false);
+    // The arrow keys move from cell to cell; Tab leaves the chart for the buttons.
+    grid_->setTabKeyNavigation(false);
     grid_->installEventFilter(this);
 
     QFont headings = cellFont();
@@ -321,6 +324,8 @@ void StrategyCardWindow::createButtons() {
     cancel_->setAutoDefault(false);
     cancel_->move(CancelLeft, 0);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    // The chart, then along the bottom: Cancel, the title, Save.
+    SetTabOrder({grid_, cancel_, title_, save_});
 }
 
 bool StrategyCardWindow::EditCard(StrategyCard& card, QWidget* parent,

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace dealmoor::test {
@@ -51,6 +53,29 @@ TEST(HelpPages, EveryLinkLeadsToAPageAndTheContentsReachEveryTopic) {
     const QString contents = page("index.html");
     for (const char* topic : Topics) {
         EXPECT_TRUE(contents.contains(QString("href=\"%1.html\"").arg(topic))) << topic;
+    }
+}
+
+// The windows played from the keyboard list their keys on their pages.
+TEST(HelpPages, TheKeysOfTheTableAndItsPromptsAreListed) {
+    const struct {
+        const char* page;
+        std::vector<const char*> keys;
+    } windows[] = {
+        {"41005.html",
+         {"Space", "Enter", "Tab", "Shift+Tab", "Ctrl+M", "Ctrl+A", "Ctrl+K", "F1", "Alt+Left",
+          "Alt+Right", "Esc"}},
+        {"41002.html", {"1", "2", "3", "4", "5", "Backspace", "C", "B", "Enter", "F1"}},
+        {"41009.html", {"H", "S", "D", "P", "R", "Enter", "F1", "Alt+H"}},
+        {"41003.html", {"1", "6", "B", "P", "Enter", "Esc", "F1"}},
+    };
+    for (const auto& window : windows) {
+        const QString html = page(window.page);
+        EXPECT_TRUE(html.contains("<h2>Keys</h2>")) << window.page;
+        for (const char* key : window.keys) {
+            EXPECT_TRUE(html.contains(QString("<kbd>%1</kbd>").arg(key)))
+                << window.page << " does not name " << key;
+        }
     }
 }
 

@@ -699,6 +699,23 @@ TEST(Hint, AdviceOnTheDealersUpCardNotTheHoleCard) {
     EXPECT_EQ(AdviseHand(game, 1, DecisionOffer{}).action, HintAction::Stand);
 }
 
+TEST(HandTotalText, SaysSoftOnlyWhileAnAceStillCountsEleven) {
+    const struct {
+        std::vector<int> ranks;
+        std::string shown;
+    } cases[] = {
+        {{10, 6}, "Your hand: 16"},        {{1, 6}, "Your hand: soft 17"},
+        {{1, 6, 10}, "Your hand: 17"},     // the ace fell back to one
+        {{1, 1, 9}, "Your hand: soft 21"}, // one ace of two still counts eleven
+        {{1, 10}, "Your hand: soft 21"},
+    };
+    for (const auto& c : cases) {
+        Game game;
+        putHand(game, 1, c.ranks);
+        EXPECT_EQ(HandTotalText(game.Hands[1]), c.shown) << c.shown;
+    }
+}
+
 struct PlayCase {
     std::string name;
     std::vector<int> ranks;

@@ -248,6 +248,58 @@ private slots:
         }
     }
 
+    void keysPutChipsUpClearAndPlace() {
+        BetTable table(1000, 0);
+        table.open();
+        QWidget* keys = table.window.get(); // where a key lands that no button takes
+        const struct {
+            Qt::Key key;
+            double pending;
+        } steps[] = {{Qt::Key_1, 100},   {Qt::Key_2, 125},       {Qt::Key_3, 130}, {Qt::Key_4, 131},
+                     {Qt::Key_5, 131.5}, {Qt::Key_Backspace, 0}, {Qt::Key_3, 5},   {Qt::Key_C, 0},
+                     {Qt::Key_2, 25},    {Qt::Key_X, 25}};
+        for (const auto& step : steps) {
+            QTest::keyClick(table.window->focusWidget(), step.key);
+            QCOMPARE(table.window->pending(), step.pending);
+        }
+        // The keypad's digits are digits too.
+        QTest::keyClick(keys, Qt::Key_3, Qt::KeypadModifier);
+        QCOMPARE(table.window->pending(), 30.0);
+        // The chips say which key puts them up.
+        const char* const chips[] = {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(
+                table.button(chips[i])->toolTip().endsWith(QStringLiteral("(key %1)").arg(i + 1)));
+        QTest::keyClick(table.window->focusWidget(), Qt::Key_Return);
+        QVERIFY(!table.window->isVisible());
+        QCOMPARE(table.window->answer(), 30.0);
+    }
+
+    void aChipKeyBeyondTheCreditsDoesNothing() {
+        BetTable table(0.40, 0);
+        table.open();
+        QTest::keyClick(table.window->focusWidget(), Qt::Key_5);
+        QCOMPARE(table.window->pending(), 0.0);
+        table.button("Button1")->click();
+        table.pressOk();
+    }
+
+    void bOpensTheBorrowingWindow() {
+        BetTable table(50, 25);
+        table.open();
+        bool answered = false;
+        const auto borrowing = answerBorrowing(
+            [](BorrowWindow& borrow) {
+                QTest::keyClick(borrow.focusWidget(), Qt::Key_2); // 100 borrowed
+            },
+            answered);
+        QTest::keyClick(table.window->focusWidget(), Qt::Key_B);
+        QVERIFY(answered);
+        QCOMPARE(table.seat().Credits, 150.0);
+        QCOMPARE(table.window->pending(), 25.0);
+        table.pressOk();
+    }
+
     void helpOpensTheTopicOfTheUse() {
         for (bool insurance : {false, true}) {
             BetTable table(5000, 25);

@@ -77,6 +77,30 @@ class BorrowWindowTest : public QObject {
 private slots:
     void cleanup() { QVERIFY(VisibleTopLevels().isEmpty()); }
 
+    void keysPressTheAmountsAndChooseTheMode() {
+        Borrowing borrowing(100, 5000);
+        QWidget* window = borrowing.window.get();
+        // 1 to 6 from the left: 1000, 100, 10, 1, 0.10 and 0.01 borrowed.
+        for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6})
+            QTest::keyClick(window, key);
+        QCOMPARE(borrowing.seat().Credits, 1211.11);
+        QCOMPARE(borrowing.seat().Borrowed, 6111.11);
+        // P pays back, B borrows again.
+        QTest::keyClick(window, Qt::Key_P);
+        QVERIFY(borrowing.control<QRadioButton>("RadioButton2")->isChecked());
+        QTest::keyClick(window, Qt::Key_1);
+        QCOMPARE(borrowing.seat().Credits, 211.11);
+        QTest::keyClick(window, Qt::Key_B);
+        QVERIFY(borrowing.control<QRadioButton>("RadioButton1")->isChecked());
+        QTest::keyClick(window, Qt::Key_3);
+        QCOMPARE(borrowing.seat().Credits, 221.11);
+        QCOMPARE(borrowing.seat().Borrowed, 5121.11);
+        QVERIFY(borrowing.control<QPushButton>("BitBtn1")->toolTip().endsWith("(key 1)"));
+        // Enter is OK.
+        QTest::keyClick(window, Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+    }
+
     void opensInBorrowMode() {
         Borrowing borrowing(5000, 5000);
         QCOMPARE(borrowing.window->windowTitle(),

@@ -274,6 +274,90 @@ private slots:
         QVERIFY(table.window->answer() == Decision::Split);
     }
 
+    void plainKeysPressWhatIsOffered() {
+        struct Case {
+            const char* name;
+            std::vector<DealtCard> first;
+            bool lateSurrender;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool answered; // false: the key is ignored and the window waits
+            Decision answer;
+        };
+        const std::vector<Case> cases = {
+            {"H hits", {{8}, {8, 2}}, true, Qt::Key_H, Qt::NoModifier, true, Decision::Hit},
+            {"S stands", {{8}, {8, 2}}, true, Qt::Key_S, Qt::NoModifier, true, Decision::Stand},
+            {"D doubles 11", {{5}, {6}}, true, Qt::Key_D, Qt::NoModifier, true, Decision::Double},
+            {"P splits eights",
+             {{8}, {8, 2}},
+             true,
+             Qt::Key_P,
+             Qt::NoModifier,
+             true,
+             Decision::Split},
+            {"R surrenders",
+             {{8}, {8, 2}},
+             true,
+             Qt::Key_R,
+             Qt::NoModifier,
+             true,
+             Decision::Surrender},
+            {"shift does not matter",
+             {{8}, {8, 2}},
+             true,
+             Qt::Key_H,
+             Qt::ShiftModifier,
+             true,
+             Decision::Hit},
+            {"D on 16 is not offered",
+             {{8}, {8, 2}},
+             true,
+             Qt::Key_D,
+             Qt::NoModifier,
+             false,
+             Decision::Stand},
+            {"P on 11 is not offered",
+             {{5}, {6}},
+             true,
+             Qt::Key_P,
+             Qt::NoModifier,
+             false,
+             Decision::Stand},
+            {"R where the house has no surrender",
+             {{8}, {8, 2}},
+             false,
+             Qt::Key_R,
+             Qt::NoModifier,
+             false,
+             Decision::Stand},
+            {"Ctrl+H is no plain key",
+             {{8}, {8, 2}},
+             true,
+             Qt::Key_H,
+             Qt::ControlModifier,
+             false,
+             Decision::Stand},
+            {"a key of no button",
+             {{8}, {8, 2}},
+             true,
+             Qt::Key_X,
+             Qt::NoModifier,
+             false,
+             Decision::Stand},
+        };
+        for (const Case& c : cases) {
+            DecisionTable table(c.first);
+            table.game.HouseRules.LateSurrender = c.lateSurrender;
+            table.open();
+            QTest::keyClick(table.window->focusWidget(), c.key, c.modifiers);
+            QVERIFY2(table.window->isVisible() != c.answered, c.name);
+            if (!c.answered)
+                table.button("BitBtn2")->click();
+            QVERIFY2(table.window->answer() == c.answer, c.name);
+            QVERIFY2(table.game.Decision == Undecided, c.name);
+        }
+    }
+
     void enterStands() {
         DecisionTable table({{8}, {8, 2}});
         table.open();

@@ -84,7 +84,7 @@ private slots:
         HelpViewer help(folder.dir + "help/");
         help.ShowTopic(HelpTableWindow);
         QCOMPARE(help.currentPage(), QStringLiteral("41005.html"));
-        QVERIFY(!help.toPlainText().contains(QStringLiteral("not found")));
+        QVERIFY(!help.pageText().contains(QStringLiteral("not found")));
         help.close();
     }
 
