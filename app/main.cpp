@@ -7,8 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dealmoor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dealmoor"));
+    dealmoor::NameTheApplication();
 
     dealmoor::GameApp game(dealmoor::ProgramDir(), dealmoor::WindowsDir());
     game.show();
