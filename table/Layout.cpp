@@ -176,6 +176,8 @@ bool LayoutFits(const LayoutResult& layout, QSize tableClient) {
 }
 
 double FitZoom(QSize client, QSize frame) {
+    const QSize normal = client + frame;
+    const bool allButtons = ComputeLayout(normal.width(), normal.height()).extraButtonsVisible;
     // Scale by scale from the largest down: a smaller window may fall into a
     // class that fits where a larger one did not, so every step is tried.
     constexpr int Steps = 100;
@@ -184,7 +186,8 @@ double FitZoom(QSize client, QSize frame) {
         const double zoom = static_cast<double>(step) / Steps;
         const QSize table = TableClientSize(client, zoom);
         const QSize outer = table + frame;
-        if (LayoutFits(ComputeLayout(outer.width(), outer.height()), table))
+        const LayoutResult layout = ComputeLayout(outer.width(), outer.height());
+        if (LayoutFits(layout, table) && (layout.extraButtonsVisible || !allButtons))
             return zoom;
     }
     return SmallestFitZoom;

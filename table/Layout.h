@@ -72,8 +72,11 @@ bool LayoutFits(const LayoutResult& layout, QSize tableClient);
 inline constexpr double SmallestFitZoom = 1.0;
 inline constexpr double LargestFitZoom = 4.0;
 // The largest zoom at which the layout of a window with this client area
-// still fits in it; `frame` is what the window adds around its client area
-// (border, caption, menu bar), which is not zoomed. 1 when even that does not fit.
+// still fits in it and shows the whole table: a window large enough for all
+// its buttons at 100% keeps them (the small class, which hides them, would
+// otherwise win on every large screen). `frame` is what the window adds
+// around its client area (border, caption, menu bar), which is not zoomed.
+// 1 when nothing larger fits.
 double FitZoom(QSize client, QSize frame);
 
 } // namespace dealmoor

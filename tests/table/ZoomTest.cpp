@@ -187,16 +187,23 @@ private slots:
         QTest::newRow("4K") << QSize(3840, 2110) << QSize(0, 50);
         QTest::newRow("a wide and low window") << QSize(2400, 700) << QSize(0, 50);
         QTest::newRow("too small for more") << QSize(800, 560) << QSize(10, 60);
+        QTest::newRow("small enough for the small class only") << QSize(700, 500) << QSize(0, 50);
     }
 
     void fitToWindowIsTheLargestZoomAtWhichTheTableFits() {
         QFETCH(QSize, client);
         QFETCH(QSize, frame);
         const double fit = FitZoom(client, frame);
+        const auto layoutAt = [&](double zoom) {
+            const QSize outer = TableClientSize(client, zoom) + frame;
+            return ComputeLayout(outer.width(), outer.height());
+        };
+        // The whole table: every button it shows at 100%.
+        const bool allButtons = layoutAt(1).extraButtonsVisible;
         const auto fits = [&](double zoom) {
-            const QSize table = TableClientSize(client, zoom);
-            const QSize outer = table + frame;
-            return LayoutFits(ComputeLayout(outer.width(), outer.height()), table);
+            const LayoutResult layout = layoutAt(zoom);
+            return LayoutFits(layout, TableClientSize(client, zoom)) &&
+                   (layout.extraButtonsVisible || !allButtons);
         };
         QVERIFY(fit >= SmallestFitZoom);
         if (fit > SmallestFitZoom)
@@ -218,6 +225,7 @@ private slots:
         };
         QCOMPARE(table.window.zoom(), fitting());
         QVERIFY(table.window.zoom() > 1);
+        QVERIFY(table.button("Button4")->isVisible()); // the whole table, buttons and all
         // A player on a large screen gets cards larger than 41 x 54.
         table.window.resize(1024, 768);
         QTRY_COMPARE(table.window.size(), QSize(1024, 768));
