@@ -23,7 +23,10 @@ TEST(Zoom, InAndOutStepFromTheSizeShownAndStopAtTheEnds) {
         int larger;
         int smaller;
     } cases[] = {
-        {100, 125, 100}, {125, 150, 100}, {150, 200, 125}, {200, 200, 150},
+        {100, 125, 100},
+        {125, 150, 100},
+        {150, 200, 125},
+        {200, 200, 150},
         // A fitting size between steps goes to the neighbouring steps.
         {137.0, 150, 125},
         {100.3, 125, 100}, // as good as 100%

@@ -2,9 +2,9 @@
 // the window's icon drawn beside the program, and the Help glyph of our own on
 // every Help button.
 
+#include "table/DesktopIdentity.h"
 #include "app/GameApp.h"
 #include "engine/Game.h"
-#include "table/DesktopIdentity.h"
 #include "table/FilePaths.h"
 #include "table/SpriteSheets.h"
 #include "table/windows/BetWindow.h"
@@ -29,7 +29,6 @@ QImage Plain(const QIcon& icon, int size) {
 QImage Shipped(const std::string& name) {
     return LoadPicture(TestProgramDir() + name).convertToFormat(QImage::Format_ARGB32);
 }
-
 
 void ExpectHelpGlyph(const QPushButton* button) {
     QVERIFY(button != nullptr);

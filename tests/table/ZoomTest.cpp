@@ -2,8 +2,8 @@
 // land on what is shown there, the windows over the seat view growing with it,
 // the keys, the fitting size, and the zoom kept for the next start.
 
-#include "engine/Game.h"
 #include "setup/Zoom.h"
+#include "engine/Game.h"
 #include "table/Layout.h"
 #include "table/SpriteSheets.h"
 #include "table/TableCanvas.h"
@@ -112,7 +112,8 @@ private slots:
         });
         QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(client, shown));
         QVERIFY(read.acted());
-        QVERIFY2(message.startsWith(QStringLiteral("Name:  Seat of the test")), qPrintable(message));
+        QVERIFY2(message.startsWith(QStringLiteral("Name:  Seat of the test")),
+                 qPrintable(message));
         table.window.close();
     }
 
@@ -167,8 +168,8 @@ private slots:
             Qt::Key key;
             int zoom;
         } steps[] = {
-            {Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Plus, 200},
-            {Qt::Key_Plus, 200}, // the largest stays
+            {Qt::Key_Plus, 125},  {Qt::Key_Equal, 150},
+            {Qt::Key_Plus, 200},  {Qt::Key_Plus, 200}, // the largest stays
             {Qt::Key_Minus, 150}, {Qt::Key_0, 100},
             {Qt::Key_Minus, 100}, // so does the normal size
         };
