@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "app/ShutdownSignals.h"
+#include "table/DesktopIdentity.h"
 #include "table/TableWindow.h"
 
 #include <QGuiApplication>
@@ -9,12 +10,19 @@
 
 namespace dealmoor {
 
+void NameTheApplication() {
+    QGuiApplication::setApplicationName(QStringLiteral("Dealmoor"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopAppId));
+}
+
 GameApp::GameApp(const std::string& programDir, const std::string& windowsDir)
     : session_(std::make_unique<Session>(programDir, windowsDir)) {
     session_->Start();
     window_ = std::make_unique<TableWindow>(session_->game(), session_->settings());
     window_->setStore(session_.get());
     window_->createDealWindows();
+    // Every window of the game shows the table's icon.
+    QGuiApplication::setWindowIcon(window_->windowIcon());
 
     // A logout, a shutdown or an interrupt closes the game the way its own
     // Exit does, only without questions.

@@ -15,6 +15,11 @@ namespace dealmoor {
 class ShutdownSignals;
 class TableWindow;
 
+// The application's name, and its desktop file name, by which the desktop
+// matches the window to the menu entry and its icon. The window's caption is
+// shown as the table sets it, with nothing added.
+void NameTheApplication();
+
 class GameApp : public QObject {
     Q_OBJECT
 public:

@@ -37,8 +37,11 @@ void Session::Start() {
     ShuffleShoe(game_, nullptr); // quietly, before the window shows
 
     InitCharacters(game_);
-    // The first seats' cards are made in the program folder before anybody is renamed.
-    LoadSeatCards(game_, settings_.ProgramDir);
+    // The first seats' cards are made in the program folder before anybody is
+    // renamed; an installed copy's shared folder is left as the package laid it out.
+    LoadSeatCards(game_, settings_.ProgramDir,
+                  ProgramDirTakesCards(settings_) ? MissingCard::WriteDefault
+                                                  : MissingCard::DefaultInSlotOnly);
     ResetGameState(game_);
 
     settings_.SoundOn = true;

@@ -8,8 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dealmoor"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Dealmoor"));
+    dealmoor::NameTheApplication();
     // The game is played from the keyboard as much as with the mouse.
     dealmoor::ShowFocusAlways();
 

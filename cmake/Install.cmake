@@ -10,7 +10,8 @@
 # The game finds share/dealmoor/ from the folder of its executable (ProgramDir in
 # platform/Folders.cpp), so the two folder names below are fixed, not configurable.
 
-set(DEALMOOR_APP_ID org.orvanel.Dealmoor)
+# DEALMOOR_APP_ID, the desktop's name for the game, is set beside the windows
+# that announce it (the top-level CMakeLists.txt).
 set(DEALMOOR_RELEASE_DATE 2026-12-10)
 set(DEALMOOR_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(DEALMOOR_STAGING_DIR ${CMAKE_BINARY_DIR}/packaging)

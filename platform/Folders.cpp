@@ -62,6 +62,14 @@ std::string ProgramDirOf(const std::string& executable) {
     return withSlash(own.string());
 }
 
+bool IsInstalledProgramDir(const std::string& dir) {
+    fs::path folder = fs::path(dir).lexically_normal();
+    if (folder.filename().empty()) {
+        folder = folder.parent_path(); // the trailing "/"
+    }
+    return folder.filename() == "dealmoor" && folder.parent_path().filename() == "share";
+}
+
 std::string ProgramDir() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);

@@ -18,6 +18,10 @@ std::string ProgramDir();
 // prefix); else its own folder.
 std::string ProgramDirOf(const std::string& executable);
 
+// Whether `dir` is the shared folder of an installed copy, <prefix>/share/dealmoor/:
+// the package's own files, which the game never writes to, whoever runs it.
+bool IsInstalledProgramDir(const std::string& dir);
+
 // The per-user settings folder: $XDG_CONFIG_HOME/dealmoor/, else
 // $HOME/.config/dealmoor/; created when missing.
 std::string WindowsDir();

@@ -1,6 +1,7 @@
 #pragma once
 // Where strategy card files live: the program folder, unless its medium is
-// full or cannot be written, in which case the per-user fallback folder.
+// full or cannot be written, or it is an installed copy's shared folder, in
+// which case the per-user fallback folder.
 
 #include "setup/TableSettings.h"
 
@@ -17,5 +18,9 @@ inline constexpr int64_t DataDirMinFreeBytes = 10000;
 bool ChooseDataDir(TableSettings& settings);
 // The same with the free space given (-1 when it could not be read).
 bool ChooseDataDir(TableSettings& settings, int64_t freeBytes);
+
+// Whether default strategy cards may be written into the program folder: not
+// into an installed copy's shared folder, even by a user allowed to.
+bool ProgramDirTakesCards(const TableSettings& settings);
 
 } // namespace dealmoor

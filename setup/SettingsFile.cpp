@@ -141,6 +141,7 @@ void putGameSettings(ProfileFile& file, const Game& game, const TableSettings& s
     section.put("BJSound", s.BlackjackSoundFile);
     section.put("ShuffleSound", s.ShuffleSoundFile);
     section.put("DataDir", s.DataDir);
+    section.put("Zoom", s.Zoom);
 }
 
 void putHouseRules(ProfileFile& file, const HouseRules& r) {
@@ -216,6 +217,7 @@ void ReadGameSettings(Game& game, TableSettings& s, const ProfileFile& file) {
     if (!dataDir.empty()) {
         s.DataDir = withTrailingSlash(dataDir);
     }
+    s.Zoom = UsableZoom(section.integer("Zoom", NormalZoom));
 }
 
 void ReadHouseRules(HouseRules& r, const ProfileFile& file) {

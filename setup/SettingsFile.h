@@ -26,7 +26,7 @@ std::string SettingsPath(const TableSettings& settings);
 void ReadHouseRules(HouseRules& rules, const ProfileFile& file);
 
 // Speed, players, hints, the strategy-saving and maximised flags, the sound
-// switches and files and the data folder; only when the file exists.
+// switches and files, the data folder and the zoom; only when the file exists.
 void ReadGameSettings(Game& game, TableSettings& settings, const ProfileFile& file);
 
 // All six seats, whatever the number in play; a missing file or key gives the

@@ -1,8 +1,10 @@
 #pragma once
 // The table window's own settings, kept in the settings file's GameSettings
 // section beside the game's: hints, sound switches and files, folders, the
-// maximised flag and the strategy card window's last answer. They are not
-// table state: the application owns one record and hands it to the window.
+// maximised flag, the strategy card window's last answer and the zoom. They
+// are not table state: the application owns one record and hands it to the window.
+
+#include "setup/Zoom.h"
 
 #include <string>
 
@@ -26,6 +28,7 @@ struct TableSettings {
     std::string ProgramDir; // folder of the executable, ends with "/"
     std::string WindowsDir; // per-user settings folder, ends with "/"
     std::string DataDir;    // where strategy card files live, ends with "/"
+    int Zoom = NormalZoom;  // percent of the table's size on screen, ZoomToFit for the window's
 };
 
 } // namespace dealmoor

@@ -109,20 +109,22 @@ void MakeDefaultCard(Game& game, int seat, int number, const std::string& dir) {
     WriteCardFile(cardPathIn(dir, DefaultCardFileName(number)), game.StrategyCards[seat]);
 }
 
-void LoadSeatCard(Game& game, int seat, const std::string& dir) {
+void LoadSeatCard(Game& game, int seat, const std::string& dir, MissingCard missing) {
     const Seat& owner = game.Seats[seat];
     const std::string path = FindFileNoCase(dir, owner.StrategyFile + CardFileExtension);
     if (!path.empty()) {
         // A file that is there but unreadable leaves the seat's card as it was.
         ReadCardFile(path, game.StrategyCards[seat]);
-    } else {
+    } else if (missing == MissingCard::WriteDefault) {
         MakeDefaultCard(game, seat, owner.Number, dir);
+    } else {
+        BuildDefaultCard(game, seat);
     }
 }
 
-void LoadSeatCards(Game& game, const std::string& dir) {
+void LoadSeatCards(Game& game, const std::string& dir, MissingCard missing) {
     for (int seat = 1; seat <= MaxSeats; ++seat) {
-        LoadSeatCard(game, seat, dir);
+        LoadSeatCard(game, seat, dir, missing);
     }
 }
 

@@ -37,13 +37,19 @@ void BuildDefaultCard(Game& game, int seat);
 // Builds the seat's default card and writes it to dir + DefaultCardFileName(number).
 void MakeDefaultCard(Game& game, int seat, int number, const std::string& dir);
 
+// Whether a default card that replaces a missing file is also written as that
+// file, or only kept in the seat's slot (a folder that must stay as it is).
+enum class MissingCard { WriteDefault, DefaultInSlotOnly };
+
 // Fills one seat's slot from its StrategyFile in `dir`, found whatever the case
 // of its name; a missing file is replaced by the default card.
-void LoadSeatCard(Game& game, int seat, const std::string& dir);
+void LoadSeatCard(Game& game, int seat, const std::string& dir,
+                  MissingCard missing = MissingCard::WriteDefault);
 
 // Fills slots 1..6 from the seats' StrategyFile in `dir`, found whatever the
 // case of its name; a missing file is replaced by the default card.
-void LoadSeatCards(Game& game, const std::string& dir);
+void LoadSeatCards(Game& game, const std::string& dir,
+                   MissingCard missing = MissingCard::WriteDefault);
 
 // Copies every ".stc" file of the program folder into the data folder.
 void CopyShippedCards(const std::string& programDir, const std::string& dataDir);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include <algorithm>
+#include <vector>
 
 namespace dealmoor {
 
@@ -85,6 +86,7 @@ LayoutClass ClassOfWidth(int outerWidth) {
 LayoutResult ComputeLayout(int W, int H) {
     LayoutResult r;
     r.widthClass = ClassOfWidth(W);
+    r.outerWidth = W;
     const ClassMetrics& m = MetricsOf(r.widthClass);
     const bool extraLarge = r.widthClass == LayoutClass::ExtraLarge;
 
@@ -128,10 +130,11 @@ LayoutResult ComputeLayout(int W, int H) {
     return r;
 }
 
-void ApplyLayout(const LayoutResult& layout, const LayoutControls& c) {
+void ApplyLayout(const LayoutResult& layout, const LayoutControls& c, double zoom) {
     c.canvas->setAreas(layout.DealerArea.left, layout.DealerArea.top, layout.SeatArea.left,
                        layout.SeatArea.top);
-    c.Button6->setGeometry(layout.Button6);
+    c.canvas->setWindowWidth(layout.outerWidth);
+    c.Button6->setGeometry(Zoomed(layout.Button6, zoom));
     const std::pair<QAbstractButton*, QRect> extras[] = {{c.Button4, layout.Button4},
                                                          {c.Button2, layout.Button2},
                                                          {c.Button3, layout.Button3},
@@ -139,15 +142,55 @@ void ApplyLayout(const LayoutResult& layout, const LayoutControls& c) {
                                                          {c.BitBtn1, layout.BitBtn1}};
     for (const auto& [button, place] : extras) {
         if (layout.extraButtonsVisible)
-            button->setGeometry(place);
+            button->setGeometry(Zoomed(place, zoom));
         button->setVisible(layout.extraButtonsVisible);
     }
     for (int i = 1; i <= MaxSeats; ++i) {
         SeatPanelView* panel = c.panels[i];
-        panel->setGeometry(layout.Panels[i]);
-        panel->setLineWidth(layout.bevelWidth);
+        panel->placeAt(layout.Panels[i], layout.bevelWidth, zoom);
         panel->show();
     }
+}
+
+QSize TableClientSize(QSize client, double zoom) {
+    return QSize(static_cast<int>(client.width() / zoom), static_cast<int>(client.height() / zoom));
+}
+
+bool LayoutFits(const LayoutResult& layout, QSize tableClient) {
+    const QRect client(QPoint(0, 0), tableClient);
+    // The views' bevels stand 4 pixels out, with their last line on the fifth.
+    constexpr int BevelReach = 5;
+    for (const Area& view : {layout.DealerArea, layout.SeatArea}) {
+        const QRect framed(QPoint(view.left - BevelReach, view.top - BevelReach),
+                           QPoint(view.right + BevelReach - 1, view.bottom + BevelReach - 1));
+        if (!client.contains(framed))
+            return false;
+    }
+    std::vector<QRect> shown{layout.Button6};
+    if (layout.extraButtonsVisible)
+        shown.insert(shown.end(), {layout.Button4, layout.Button2, layout.Button3, layout.Button1,
+                                   layout.BitBtn1});
+    shown.insert(shown.end(), layout.Panels.begin() + 1, layout.Panels.end());
+    return std::all_of(shown.begin(), shown.end(),
+                       [&](const QRect& place) { return client.contains(place); });
+}
+
+double FitZoom(QSize client, QSize frame) {
+    const QSize normal = client + frame;
+    const bool allButtons = ComputeLayout(normal.width(), normal.height()).extraButtonsVisible;
+    // Scale by scale from the largest down: a smaller window may fall into a
+    // class that fits where a larger one did not, so every step is tried.
+    constexpr int Steps = 100;
+    for (int step = static_cast<int>(LargestFitZoom * Steps);
+         step >= static_cast<int>(SmallestFitZoom * Steps); --step) {
+        const double zoom = static_cast<double>(step) / Steps;
+        const QSize table = TableClientSize(client, zoom);
+        const QSize outer = table + frame;
+        const LayoutResult layout = ComputeLayout(outer.width(), outer.height());
+        if (LayoutFits(layout, table) && (layout.extraButtonsVisible || !allButtons))
+            return zoom;
+    }
+    return SmallestFitZoom;
 }
 
 } // namespace dealmoor

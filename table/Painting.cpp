@@ -1,10 +1,11 @@
 #include "table/Painting.h"
 
 #include "platform/FileLookup.h"
+#include "platform/Folders.h"
 #include "table/FilePaths.h"
+#include "table/SpriteSheets.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -90,7 +91,7 @@ void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, in
     bool first = true;
     auto place = [&](QChar c, int cellLeft) {
         const QRect source = glyphCell(c, row);
-        painter.drawImage(QRect(cellLeft, y, source.width(), source.height()), digits, source);
+        DrawSheet(painter, QRect(cellLeft, y, source.width(), source.height()), digits, source);
     };
 
     if (leftToRight) {
@@ -122,22 +123,75 @@ void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, in
     }
 }
 
+namespace {
+
+// A picture and its "@2x" twin as one icon, with the picture's size in screen pixels.
+struct Picture {
+    QIcon icon;
+    QSize size;
+};
+
+// The picture drawn at `scale` ("name@2x.png" at 2), marked with that pixel ratio.
+QImage LoadAtScale(const std::string& dir, const char* file, int scale) {
+    const std::string path = FindFileNoCase(dir, ScaledFileName(file, scale));
+    QImage picture = path.empty() ? QImage() : LoadPicture(path);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+// At the table's own size the icon holds the two pictures as drawn; zoomed, it
+// holds them scaled to the zoomed size from the larger one, since an icon
+// never enlarges a picture of its own.
+Picture LoadTwins(const std::string& programDir, const char* file, double zoom) {
+    const std::string dir = programDir.empty() ? ProgramDir() : programDir;
+    const QImage one = LoadAtScale(dir, file, 1);
+    const QImage two = LoadAtScale(dir, file, 2);
+    Picture twins;
+    twins.size = !one.isNull() ? one.size() : two.size() / 2;
+    for (const QImage& drawn : {one, two}) {
+        if (drawn.isNull())
+            continue;
+        if (zoom == 1) {
+            twins.icon.addPixmap(QPixmap::fromImage(drawn));
+            continue;
+        }
+        const double scale = drawn.devicePixelRatio();
+        const QImage& finest = two.isNull() ? one : two;
+        QImage zoomed = finest.scaled((QSizeF(twins.size) * zoom * scale).toSize(),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        zoomed.setDevicePixelRatio(scale);
+        twins.icon.addPixmap(QPixmap::fromImage(zoomed));
+    }
+    return twins;
+}
+
+} // namespace
+
+QIcon PictureIcon(const std::string& programDir, const char* file) {
+    return LoadTwins(programDir, file, 1).icon;
+}
+
 void SetButtonPicture(QAbstractButton* button, const std::string& programDir, const char* file,
-                      const QString& fallback) {
-    const std::string dir = programDir.empty()
-                                ? FileSystemPath(QCoreApplication::applicationDirPath()) + "/"
-                                : programDir;
-    const QPixmap picture = QPixmap::fromImage(LoadPicture(FindFileNoCase(dir, file)));
-    if (picture.isNull()) {
+                      const QString& fallback, double zoom) {
+    const Picture picture = LoadTwins(programDir, file, zoom);
+    if (picture.icon.isNull()) {
         button->setIcon(QIcon());
         button->setText(fallback);
         return;
     }
     // Room for the button's own frame around the picture.
     constexpr int FrameRoom = 4;
+    const QSize room = button->size() - QSize(FrameRoom, FrameRoom) * zoom;
     button->setText(QString());
-    button->setIcon(QIcon(picture));
-    button->setIconSize(picture.size().boundedTo(button->size() - QSize(FrameRoom, FrameRoom)));
+    button->setIcon(picture.icon);
+    button->setIconSize((picture.size * zoom).boundedTo(room));
+}
+
+void SetHelpGlyph(QAbstractButton* button, const std::string& programDir, double zoom) {
+    const Picture glyph = LoadTwins(programDir, "help.png", zoom);
+    button->setIcon(glyph.icon);
+    if (!glyph.icon.isNull())
+        button->setIconSize(glyph.size * zoom);
 }
 
 } // namespace dealmoor

@@ -8,6 +8,7 @@
 #include <string>
 
 class QAbstractButton;
+class QIcon;
 class QImage;
 class QPainter;
 
@@ -40,11 +41,19 @@ inline constexpr int DigitAnchorOffset = 13;
 void DrawDigits(QPainter& painter, const QImage& digits, const QString& text, int x, int y,
                 bool leftToRight, int row);
 
-// Puts a picture from the program folder (the running program's own folder
-// when `programDir` is empty) on a picture button, scaled down to fit inside
-// it. A missing picture leaves the button with `fallback` as its caption, so
-// the choice can still be told apart.
+// A picture from the program folder (the running program's own when
+// `programDir` is empty) and its "@2x" twin as one icon: each screen gets the
+// one drawn for its density. A null icon when the picture is missing.
+QIcon PictureIcon(const std::string& programDir, const char* file);
+
+// Puts such a picture on a picture button, `zoom` times its size and scaled
+// down to fit inside the button. A missing picture leaves the button with
+// `fallback` as its caption, so the choice can still be told apart.
 void SetButtonPicture(QAbstractButton* button, const std::string& programDir, const char* file,
-                      const QString& fallback);
+                      const QString& fallback, double zoom = 1);
+
+// The Help buttons' glyph ("help.png"), `zoom` times its size; the button keeps
+// its caption alone when the picture is missing.
+void SetHelpGlyph(QAbstractButton* button, const std::string& programDir, double zoom = 1);
 
 } // namespace dealmoor

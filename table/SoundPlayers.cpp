@@ -104,8 +104,7 @@ void SoundPlayers::PlayBlackjackSound() {
 bool SoundPlayers::PlayShuffleSound() {
     if (!settings_.SoundOn || !settings_.ShuffleSoundOn)
         return false;
-    playSync(settings_.ShuffleSoundFile);
-    return true;
+    return playSync(settings_.ShuffleSoundFile);
 }
 
 void SoundPlayers::Preview(const std::string& path) {
@@ -162,20 +161,20 @@ void SoundPlayers::playAsync(bool eventOn, const std::string& path) {
     playing_->play();
 }
 
-void SoundPlayers::playSync(const std::string& path) {
+bool SoundPlayers::playSync(const std::string& path) {
     // Without an audio device Qt would report the sound as playing forever.
     if (!AudioOutputAvailable())
-        return;
+        return false;
     const std::string file = ResolveSoundFile(path);
     const std::optional<int> length = file.empty() ? std::nullopt : WaveDurationMs(file);
     if (!length)
-        return;
+        return false;
     if (playing_ != nullptr)
         playing_->stop();
     QSoundEffect* effect = effectFor(file);
     playing_ = effect;
     if (!waitUntilLoaded(effect))
-        return;
+        return false;
 
     QEventLoop loop;
     connect(effect, &QSoundEffect::playingChanged, &loop, [&] {
@@ -186,6 +185,7 @@ void SoundPlayers::playSync(const std::string& path) {
     effect->play();
     loop.exec();
     effect->stop();
+    return true;
 }
 
 } // namespace dealmoor

@@ -38,7 +38,8 @@ public:
     void PlayLoseSound();
     void PlayBlackjackSound();
     // Returns when the shuffle sound has ended (or at once when it cannot sound);
-    // false when the switches keep it silent.
+    // false when it did not sound: switched off, no audio device, a file that
+    // is missing, unreadable or no wave file. The shuffle then pauses instead.
     bool PlayShuffleSound();
 
     // Plays a file to its end whatever the switches say (the sound window's Preview).
@@ -50,7 +51,8 @@ public:
 
 private:
     void playAsync(bool eventOn, const std::string& path);
-    void playSync(const std::string& path);
+    // Plays a file to its end; false when it could not sound at all.
+    bool playSync(const std::string& path);
     QSoundEffect* effectFor(const std::string& resolvedPath);
     bool waitUntilLoaded(QSoundEffect* effect);
 

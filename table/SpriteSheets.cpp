@@ -3,6 +3,10 @@
 #include "table/FilePaths.h"
 
 #include <QColor>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
 
 namespace dealmoor {
 
@@ -35,21 +39,81 @@ QImage blankSheet(int width, int height) {
     return blank;
 }
 
+// The picture of a sheet drawn at `scale`, marked with that pixel ratio; null
+// when it is missing or not exactly `scale` times the sheet's size.
+QImage loadSheet(const std::string& programDir, const SheetFile& file, int scale) {
+    const std::string name = ScaledFileName(std::string(file.name) + ".png", scale);
+    QImage loaded = LoadPicture(programDir + name);
+    if (loaded.isNull() || loaded.size() != QSize(file.width, file.height) * scale) {
+        return {};
+    }
+    // The raster operations of the balloon work on 32-bit pixels.
+    loaded = loaded.convertToFormat(QImage::Format_RGB32);
+    loaded.setDevicePixelRatio(scale);
+    return loaded;
+}
+
+// Pixels per table pixel of whatever the painter draws on.
+double deviceScaleOf(const QPainter& painter) {
+    return painter.device()->devicePixelRatio() * painter.worldTransform().m11();
+}
+
 } // namespace
 
-bool SpriteSheets::Load(const std::string& programDir) {
+bool SpriteSheets::Load(const std::string& programDir, int scale) {
+    this->scale = scale;
     bool all = true;
     for (const SheetFile& file : SheetFiles) {
-        const QImage loaded = LoadPicture(programDir + file.name + ".png");
-        if (loaded.isNull()) {
-            this->*file.sheet = blankSheet(file.width, file.height);
-            all = false;
-            continue;
+        QImage loaded = loadSheet(programDir, file, scale);
+        if (loaded.isNull() && scale != 1) {
+            loaded = loadSheet(programDir, file, 1);
         }
-        // The raster operations of the balloon work on 32-bit pixels.
-        this->*file.sheet = loaded.convertToFormat(QImage::Format_RGB32);
+        if (loaded.isNull()) {
+            loaded = blankSheet(file.width, file.height);
+            all = false;
+        }
+        this->*file.sheet = std::move(loaded);
     }
     return all;
+}
+
+int SheetScaleFor(double deviceScale) {
+    return deviceScale >= 1.5 ? 2 : 1;
+}
+
+std::string ScaledFileName(std::string_view name, int scale) {
+    if (scale == 1) {
+        return std::string(name);
+    }
+    const std::size_t dot = name.rfind('.');
+    const std::string_view stem = name.substr(0, dot);
+    const std::string_view extension = dot == std::string_view::npos ? "" : name.substr(dot);
+    return std::string(stem) + "@" + std::to_string(scale) + "x" + std::string(extension);
+}
+
+void DrawSheet(QPainter& painter, const QRectF& target, const QImage& sheet, const QRectF& cell) {
+    const double ratio = sheet.devicePixelRatio();
+    const QRectF pixels(cell.topLeft() * ratio, cell.size() * ratio);
+    // Within a hundredth the densities agree: no blending of neighbouring pixels.
+    constexpr double SameDensity = 0.01;
+    const bool otherDensity = std::abs(deviceScaleOf(painter) - ratio) > SameDensity;
+    const bool wasSmooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, otherDensity);
+    painter.drawImage(target, sheet, pixels);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
+}
+
+QPixmap SheetCell(const QImage& sheet, const QRect& cell, double ratio) {
+    const double sheetRatio = sheet.devicePixelRatio();
+    const QRect pixels(QPoint(qRound(cell.left() * sheetRatio), qRound(cell.top() * sheetRatio)),
+                       (QSizeF(cell.size()) * sheetRatio).toSize());
+    QImage picture = sheet.copy(pixels);
+    const QSize wanted = (QSizeF(cell.size()) * ratio).toSize();
+    if (picture.size() != wanted) {
+        picture = picture.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    picture.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(picture);
 }
 
 } // namespace dealmoor

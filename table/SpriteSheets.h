@@ -1,10 +1,17 @@
 #pragma once
 // The pictures the table is drawn from: sprite sheets generated at build time
-// into the program's folder, indexed by fixed cells.
+// into the program's folder, indexed by fixed cells. Every sheet also comes as
+// an "@2x" twin drawn at twice the size for dense screens; a sheet carries the
+// pixel ratio it was drawn for, and its cells are always named in table pixels.
 
 #include <QImage>
+#include <QPixmap>
+#include <QRectF>
 
 #include <string>
+#include <string_view>
+
+class QPainter;
 
 namespace dealmoor {
 
@@ -28,10 +35,32 @@ struct SpriteSheets {
     QImage balloon;  // 97 x 70: the balloon's outline (ANDed onto the view)
     QImage balloon2; // 97 x 70: its mask (ORed onto the view first)
 
-    // Loads every sheet from "<programDir><name>.png". Returns false when any is
-    // missing; the missing ones are left as blank pictures of their proper size.
-    bool Load(const std::string& programDir);
+    // Loads every sheet from "<programDir><name>.png", or its "<name>@2x.png"
+    // twin at scale 2 (the 1x picture where a twin is missing or of the wrong
+    // size). Returns false when a picture is missing at both sizes; those are
+    // left as blank pictures of their proper size.
+    bool Load(const std::string& programDir, int scale = 1);
+    // The scale the sheets were asked for: 1, or 2 for the twins.
+    int scale = 1;
 };
+
+// The sheets that suit a surface of `deviceScale` pixels per table pixel: the
+// nearer of 1x and 2x (1.5 and above take the twins, which scale down better
+// than the small ones scale up).
+int SheetScaleFor(double deviceScale);
+
+// The file name of a picture drawn at a scale: "Cards.png", "Cards@2x.png".
+std::string ScaledFileName(std::string_view name, int scale);
+
+// Copies `cell` (in table pixels) of `sheet` onto `target`, whatever pixel
+// ratio the sheet was drawn for. A sheet drawn for the painter's own density
+// is copied pixel for pixel (stretched without blending where the table's
+// rules stretch); one drawn for another density is scaled smoothly.
+void DrawSheet(QPainter& painter, const QRectF& target, const QImage& sheet, const QRectF& cell);
+
+// `cell` of a sheet as a picture for a device of pixel ratio `ratio`, scaled
+// smoothly when the sheet was drawn for another ratio.
+QPixmap SheetCell(const QImage& sheet, const QRect& cell, double ratio);
 
 // A card's cell in the Cards sheet, and the step between overlapping cards on the table.
 inline constexpr int CardCellWidth = 41;

@@ -20,6 +20,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace dealmoor {
@@ -105,7 +106,7 @@ constexpr BalloonLine BalloonSecondShort{205, 71, 24, 24, 2};
 constexpr BalloonLine BalloonSecond{205, 75, 12, 8, 8};
 
 void draw(QPainter& view, const SpriteSheets& sheets, const Placement& p) {
-    view.drawImage(p.target, sheets.*p.sheet, p.source);
+    DrawSheet(view, p.target, sheets.*p.sheet, p.source);
 }
 
 QRect SpanOf(const Area& area) {
@@ -156,9 +157,9 @@ void DrawHand(QPainter& painter, const SpriteSheets& sheets, const Hand& hand, i
         const int cardId = hand.CardIds[k];
         const int rank = hand.Ranks[k];
         if (hand.Shown[k] && IsRealCard(cardId, rank)) {
-            painter.drawImage(target, sheets.Cards, CardCell(cardId, rank));
+            DrawSheet(painter, target, sheets.Cards, CardCell(cardId, rank));
         } else {
-            painter.drawImage(target, sheets.CardBack, QRect(0, 0, CardCellWidth, CardCellHeight));
+            DrawSheet(painter, target, sheets.CardBack, QRect(0, 0, CardCellWidth, CardCellHeight));
         }
     }
 }
@@ -210,7 +211,49 @@ QImage PlaceholderStrip(int frameWidth, int height) {
 
 const CharacterSheet NoSheet{};
 
+// A picture of `size` table pixels at `scale` pixels each.
+QImage ScaledPicture(QSize size, double scale) {
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * scale)),
+                       static_cast<int>(std::ceil(size.height() * scale)));
+    QImage picture(pixels, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+// A strip's height in table pixels, whatever density it was drawn at.
+int TableHeight(const QImage& strip) {
+    return qRound(strip.height() / strip.devicePixelRatio());
+}
+
+// The character strip of `number` drawn at `scale` ("dmoor<n>.bmp", "dmoor<n>@2x.bmp"):
+// null when missing or not four frames of the character's width at that scale.
+QImage LoadStrip(const std::string& programDir, int number, int scale) {
+    const std::string name = "dmoor" + std::to_string(number) + ".bmp";
+    const std::string path = FindFileNoCase(programDir, ScaledFileName(name, scale));
+    QImage strip = path.empty() ? QImage() : LoadPicture(path);
+    if (strip.isNull() ||
+        strip.width() != CharacterRecord(number).FrameWidth * FacesPerStrip * scale)
+        return {};
+    strip = strip.convertToFormat(QImage::Format_RGB32);
+    strip.setDevicePixelRatio(scale);
+    return strip;
+}
+
 } // namespace
+
+QRect OverSeatView(const Area& seatArea, const QRect& inSeat, double zoom) {
+    return Zoomed(inSeat.translated(seatArea.left, seatArea.top), zoom);
+}
+
+QRect Zoomed(const QRect& table, double zoom) {
+    if (zoom == 1)
+        return table;
+    const int left = qRound(table.left() * zoom);
+    const int top = qRound(table.top() * zoom);
+    const int right = qRound((table.left() + table.width()) * zoom);
+    const int bottom = qRound((table.top() + table.height()) * zoom);
+    return QRect(left, top, right - left, bottom - top);
+}
 
 QRect CardCell(int cardId, int rank) {
     return QRect((rank - 1) * CardCellWidth, (cardId - 1) / RanksPerSuit * CardCellHeight,
@@ -219,11 +262,34 @@ QRect CardCell(int cardId, int rank) {
 
 TableCanvas::TableCanvas(const Game& game, const SpriteSheets& sheets, QWidget* parent)
     : QWidget(parent), game_(game), sheets_(sheets),
-      viewBuffer_(ViewWidth + 1, ViewHeight, QImage::Format_RGB32) {
+      viewBuffer_(ScaledPicture(QSize(ViewWidth + 1, ViewHeight), 1)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     viewBuffer_.fill(Qt::white);
     setAreas(5, 5, 265, 5);
     ensureSurface();
+}
+
+void TableCanvas::setScale(double zoom, double deviceRatio) {
+    if (zoom == zoom_ && deviceRatio == deviceRatio_)
+        return;
+    const int sheetScale = SheetScaleFor(deviceScale());
+    zoom_ = zoom;
+    deviceRatio_ = deviceRatio;
+    viewBuffer_ = ScaledPicture(QSize(ViewWidth + 1, ViewHeight), deviceScale());
+    viewBuffer_.fill(Qt::white);
+    ensureSurface();
+    if (SheetScaleFor(deviceScale()) != sheetScale && !programDir_.empty())
+        LoadCharacterSheets(programDir_);
+}
+
+QRect TableCanvas::toWidget(const QRect& table) const {
+    return Zoomed(table, zoom_);
+}
+
+void TableCanvas::updateTable(const QRect& table) {
+    // A zoom that is not whole rounds the edges: cover them too.
+    const bool whole = zoom_ == std::floor(zoom_);
+    update(whole ? toWidget(table) : toWidget(table).adjusted(-1, -1, 1, 1));
 }
 
 void TableCanvas::setAreas(int dealerLeft, int dealerTop, int seatLeft, int seatTop) {
@@ -232,23 +298,29 @@ void TableCanvas::setAreas(int dealerLeft, int dealerTop, int seatLeft, int seat
 }
 
 void TableCanvas::ensureSurface() {
-    if (surface_.size() == size()) {
+    // The surface holds the widget's device pixels; their table size follows from the scale.
+    const QSize pixels(static_cast<int>(std::ceil(width() * deviceRatio_)),
+                       static_cast<int>(std::ceil(height() * deviceRatio_)));
+    const bool sameScale = surface_.devicePixelRatio() == deviceScale();
+    if (surface_.size() == pixels && sameScale) {
         return;
     }
-    QImage grown(size(), QImage::Format_RGB32);
+    QImage grown(pixels, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(deviceScale());
     grown.fill(palette().color(backgroundRole()));
-    QPainter painter(&grown);
-    painter.drawImage(0, 0, surface_);
-    painter.end();
+    if (sameScale) {
+        QPainter painter(&grown);
+        painter.drawImage(QPoint(0, 0), surface_);
+    }
     surface_ = std::move(grown);
 }
 
 void TableCanvas::copyViewTo(const Area& area) {
     ensureSurface();
     QPainter painter(&surface_);
-    painter.drawImage(SpanOf(area), viewBuffer_, QRect(0, 0, ViewWidth, ViewHeight));
+    DrawSheet(painter, SpanOf(area), viewBuffer_, QRect(0, 0, ViewWidth, ViewHeight));
     painter.end();
-    update(SpanOf(area));
+    updateTable(SpanOf(area));
 }
 
 void TableCanvas::DrawDealer(DealerPose pose) {
@@ -300,17 +372,17 @@ void TableCanvas::composeSeatView(int seat, int frame) {
     view.fillRect(Span(0, 0, 249, FaceWallBottom), Qt::white);
     view.fillRect(Span(0, FaceWallBottom, 249, 261), Qt::black);
     view.fillRect(Span(0, 269, 249, 410), FeltGreen);
-    view.drawImage(Span(94, 320, 155, 381), sheets_.ptable, Span(0, 0, 61, 61));
-    view.drawImage(Span(0, 261, 250, 269), sheets_.ptable2, Span(0, 0, 250, 8));
+    DrawSheet(view, Span(94, 320, 155, 381), sheets_.ptable, Span(0, 0, 61, 61));
+    DrawSheet(view, Span(0, 261, 250, 269), sheets_.ptable2, Span(0, 0, 250, 8));
 
     // The character stands centred on x 125, over the table parts.
     const CharacterSheet& sheet = sheetOf(selectedCharacter_);
     if (!sheet.strip.isNull()) {
         const int width = sheet.frameWidth;
-        const int height = sheet.strip.height();
+        const int height = TableHeight(sheet.strip);
         const int left = 125 - width / 2;
-        view.drawImage(QRect(left, sheet.frameTop, width, height), sheet.strip,
-                       QRect((frame - 1) * width, 0, width, height));
+        DrawSheet(view, QRect(left, sheet.frameTop, width, height), sheet.strip,
+                  QRect((frame - 1) * width, 0, width, height));
     }
 
     DrawHand(view, sheets_, game_.Hands[seat], 354, [](int k) { return 4 + CardStep * k; });
@@ -334,7 +406,7 @@ void TableCanvas::writeStake() {
     SetTextStyle(painter, StakeFontSize, true, Qt::red);
     WriteCentred(painter, (SeatArea.left + SeatArea.right) / 2, SeatArea.bottom - 75, Money(stake));
     painter.end();
-    update(SpanOf(SeatArea));
+    updateTable(SpanOf(SeatArea));
 }
 
 void TableCanvas::ShowBalloon(std::string_view first, std::string_view second) {
@@ -349,9 +421,9 @@ void TableCanvas::ShowBalloon(std::string_view first, std::string_view second) {
     // The mask whitens the balloon's shape, the outline then darkens its edge,
     // and the view stays visible around it.
     painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    painter.drawImage(balloon, sheets_.balloon2, whole);
+    DrawSheet(painter, balloon, sheets_.balloon2, whole);
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.drawImage(balloon, sheets_.balloon, whole);
+    DrawSheet(painter, balloon, sheets_.balloon, whole);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     const auto write = [&](const BalloonLine& line, const QString& text) {
@@ -370,7 +442,7 @@ void TableCanvas::ShowBalloon(std::string_view first, std::string_view second) {
         write(b.size() <= BalloonSecondShort.shortLength ? BalloonSecondShort : BalloonSecond, b);
     }
     painter.end();
-    update(balloon);
+    updateTable(balloon);
 }
 
 void TableCanvas::WriteTableText(TableText text, bool secondHand) {
@@ -387,7 +459,7 @@ void TableCanvas::WriteTableText(TableText text, bool secondHand) {
     }
     WriteAt(painter, left, SeatArea.bottom - 85, words);
     painter.end();
-    update(SpanOf(SeatArea));
+    updateTable(SpanOf(SeatArea));
 }
 
 void TableCanvas::ShowShuffling() {
@@ -400,7 +472,7 @@ void TableCanvas::ShowShuffling() {
     WriteCentred(painter, (DealerArea.left + DealerArea.right) / 2, DealerArea.top + 250,
                  FromText(TextShuffling));
     painter.end();
-    update(SpanOf(DealerArea));
+    updateTable(SpanOf(DealerArea));
 }
 
 int TableCanvas::shownSeat() const {
@@ -425,6 +497,8 @@ void TableCanvas::PaintTable() {
 }
 
 void TableCanvas::LoadCharacterSheets(const std::string& programDir) {
+    programDir_ = programDir;
+    const int scale = SheetScaleFor(deviceScale());
     for (CharacterSheet& sheet : characterSheets_) {
         sheet = CharacterSheet{};
     }
@@ -435,11 +509,11 @@ void TableCanvas::LoadCharacterSheets(const std::string& programDir) {
             continue;
         }
         const Character& frame = CharacterRecord(number);
-        const std::string name = "dmoor" + std::to_string(number) + ".bmp";
-        const std::string path = FindFileNoCase(programDir, name);
-        QImage strip = path.empty() ? QImage() : LoadPicture(path);
-        strip = strip.isNull() ? PlaceholderStrip(frame.FrameWidth, FaceWallBottom - frame.FrameTop)
-                               : strip.convertToFormat(QImage::Format_RGB32);
+        QImage strip = LoadStrip(programDir, number, scale);
+        if (strip.isNull() && scale != 1)
+            strip = LoadStrip(programDir, number, 1);
+        if (strip.isNull())
+            strip = PlaceholderStrip(frame.FrameWidth, FaceWallBottom - frame.FrameTop);
         characterSheets_[number] = {strip, frame.FrameWidth, frame.FrameTop};
     }
 }
@@ -451,7 +525,10 @@ const CharacterSheet& TableCanvas::sheetOf(int number) const {
 void TableCanvas::paintEvent(QPaintEvent* event) {
     ensureSurface();
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_, event->rect());
+    // The surface holds exactly the widget's device pixels: a plain copy.
+    const QRectF area = event->rect();
+    painter.drawImage(area, surface_,
+                      QRectF(area.topLeft() * deviceRatio_, area.size() * deviceRatio_));
 }
 
 void TableCanvas::resizeEvent(QResizeEvent* event) {
@@ -461,9 +538,17 @@ void TableCanvas::resizeEvent(QResizeEvent* event) {
 
 // ---- seat panels ----
 
-SeatPanelView::SeatPanelView(int tag, QWidget* parent) : QFrame(parent), tag_(tag) {
+SeatPanelView::SeatPanelView(int tag, QWidget* parent)
+    : QFrame(parent), tag_(tag), tableSize_(size()) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
+}
+
+void SeatPanelView::placeAt(const QRect& table, int bevelWidth, double zoom) {
+    tableSize_ = table.size();
+    zoom_ = zoom;
+    setGeometry(Zoomed(table, zoom));
+    setLineWidth(std::max(1, qRound(bevelWidth * zoom)));
 }
 
 void SeatPanelView::paintEvent(QPaintEvent* event) {
@@ -474,7 +559,9 @@ void SeatPanelView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    painter.drawImage(inside.topLeft(), picture_);
+    // The picture is drawn for the panel's table size at the screen's density.
+    const QSizeF tableSize = QSizeF(picture_.size()) / picture_.devicePixelRatio();
+    painter.drawImage(QRectF(inside.topLeft(), tableSize * zoom_), picture_);
 }
 
 void SeatPanelView::mousePressEvent(QMouseEvent* event) {
@@ -510,11 +597,11 @@ QString SeatResultLine(const Game& game, int seat) {
 }
 
 void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,
-                   int seat, QColor colour, int windowWidth) {
+                   int seat, QColor colour, int windowWidth, double deviceScale) {
     if (game.SeatCount == 1) {
         colour = QApplication::palette().color(QPalette::Button);
     }
-    picture = QImage(panelSize, QImage::Format_RGB32);
+    picture = ScaledPicture(panelSize, deviceScale);
     picture.fill(colour);
     if (!IsSeat(seat)) {
         return;
@@ -534,13 +621,13 @@ void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const Spr
     }
     if (windowWidth > 1000 || panelSize.height() > 200) {
         const int top = (n - 1) * PortraitPitch;
-        painter.drawImage(Span(52, 55, 230, 230), sheets.Heads,
-                          Span(0, top, 178, top + PortraitHeight));
+        DrawSheet(painter, Span(52, 55, 230, 230), sheets.Heads,
+                  Span(0, top, 178, top + PortraitHeight));
         painter.fillRect(Span(0, 220, 230, 230), colour);
         painter.fillRect(Span(220, 0, 230, 230), colour);
     } else if (windowWidth >= 780) {
-        painter.drawImage(Span(120, 0, 209, 89), sheets.Head2,
-                          Span(0, (n - 1) * SmallPortraitSize, 89, n * SmallPortraitSize));
+        DrawSheet(painter, Span(120, 0, 209, 89), sheets.Head2,
+                  Span(0, (n - 1) * SmallPortraitSize, 89, n * SmallPortraitSize));
     }
 }
 

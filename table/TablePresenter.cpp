@@ -60,6 +60,13 @@ void TablePresenter::createDealWindows(const std::function<void(int)>& showHelp)
     betWindow_->helpRequested = showHelp;
 }
 
+void TablePresenter::placeDealWindows() {
+    if (betWindow_ != nullptr && betWindow_->isVisible())
+        betWindow_->placeOver(canvas_.SeatArea, canvas_.zoom());
+    if (decisionWindow_ != nullptr && decisionWindow_->isVisible())
+        decisionWindow_->placeOver(canvas_.SeatArea, canvas_.zoom());
+}
+
 void TablePresenter::repaintTable() {
     canvas_.PaintTable();
     const int shown = canvas_.shownSeat();
@@ -133,7 +140,7 @@ double TablePresenter::AskBet(int seat, BetKind kind) {
     if (betWindow_ == nullptr)
         return 0; // no bet window: the seat sits the deal out, or takes no insurance
     const Waiting waiting(waits_);
-    betWindow_->placeOver(canvas_.SeatArea);
+    betWindow_->placeOver(canvas_.SeatArea, canvas_.zoom());
     const double amount = betWindow_->ask(seat, kind);
     goOnUnlessCalledOff();
     return amount;
@@ -144,7 +151,7 @@ Decision TablePresenter::AskDecision(int /*seat*/, int hand, const DecisionOffer
     if (decisionWindow_ == nullptr)
         return Decision::Stand;
     const Waiting waiting(waits_);
-    decisionWindow_->placeOver(canvas_.SeatArea);
+    decisionWindow_->placeOver(canvas_.SeatArea, canvas_.zoom());
     const Decision answer = decisionWindow_->ask(hand, offered);
     goOnUnlessCalledOff();
     return answer;
@@ -163,8 +170,8 @@ void TablePresenter::SeatPanel(int seat, PanelColour colour) {
         return;
     SeatPanelView* panel = panels_[seat];
     const QColor fill = colour == PanelColour::Highlight ? PanelYellow : PanelWhite;
-    DrawSeatPanel(panel->picture(), panels_[1]->size(), game_, sheets_, seat, fill,
-                  window_.frameGeometry().width());
+    DrawSeatPanel(panel->picture(), panels_[1]->tableSize(), game_, sheets_, seat, fill,
+                  canvas_.windowWidth(), canvas_.deviceScale());
     panel->update();
 }
 

@@ -31,7 +31,7 @@ class TableCanvas;
 class TablePresenter : public QObject, public TableHost {
     Q_OBJECT
 public:
-    // `window` shows the caption and decides the portrait size by its width.
+    // `window` shows the caption.
     TablePresenter(Game& game, const TableSettings& settings, const SpriteSheets& sheets,
                    QWidget& window, TableCanvas& canvas,
                    const std::array<SeatPanelView*, MaxSeats + 1>& panels);
@@ -45,6 +45,9 @@ public:
 
     // The whole table: dealer at rest, the current seat's face, every panel.
     void repaintTable();
+    // The bet or decision window that is open follows the seat view to its new
+    // place and size (the window was resized or zoomed).
+    void placeDealWindows();
 
     // The program is closing: every wait of the running deal ends at once and
     // the deal's next call to this host calls the deal off (DealCalledOff).

@@ -4,6 +4,7 @@
 #include "engine/GameControl.h"
 #include "setup/TableSettings.h"
 #include "strategy/CardCount.h"
+#include "table/DesktopIdentity.h"
 #include "table/FileChooser.h"
 #include "table/FilePaths.h"
 #include "table/HelpViewer.h"
@@ -11,6 +12,7 @@
 #include "table/Layout.h"
 #include "table/ModalOverlay.h"
 #include "table/MoneyText.h"
+#include "table/Painting.h"
 #include "table/SoundPlayers.h"
 #include "table/StrategyCardCommand.h"
 #include "table/TableCanvas.h"
@@ -34,6 +36,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 
 namespace dealmoor {
 
@@ -104,6 +107,13 @@ QAction* namedAction(QMenu* menu, const char* name, const char* caption) {
     return action;
 }
 
+// The zoom sizes' items: "Zoom125" shows "125%".
+QAction* zoomStepAction(QMenu* menu, int percent) {
+    const std::string name = "Zoom" + std::to_string(percent);
+    const std::string caption = std::to_string(percent) + "%";
+    return namedAction(menu, name.c_str(), caption.c_str());
+}
+
 } // namespace
 
 const char* const TableWindow::LeaveTheTableQuestion =
@@ -112,8 +122,10 @@ const char* const TableWindow::LeaveTheTableQuestion =
 TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
     : QMainWindow(parent), game_(game), settings_(settings) {
     setObjectName(QStringLiteral("Animate"));
-    // The sprite sheets are part of the window, like its other pictures.
-    sheets_.Load(settings_.ProgramDir);
+    setWindowIcon(ApplicationIcon(settings_.ProgramDir));
+    // The sprite sheets are part of the window, like its other pictures; the
+    // layout loads them again when its zoom calls for the other size.
+    sheets_.Load(settings_.ProgramDir, SheetScaleFor(devicePixelRatio()));
     help_ = std::make_unique<HelpViewer>(settings_.ProgramDir + HelpFolder);
     files_ = std::make_unique<DialogFileChooser>();
     cardCommand_ = std::make_unique<StrategyCardCommand>(
@@ -146,7 +158,7 @@ void TableWindow::createControls() {
     speedButton_ = makeButton("Button3", SpeedCaptions[0]);
     exitButton_ = makeButton("Button4", "E&xit");
     helpButton_ = makeButton("BitBtn1", "&Help");
-    helpButton_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    SetHelpGlyph(helpButton_, settings_.ProgramDir);
     catalogButton_ = makeButton("Button1", "&Catalog");
 
     connect(dealButton_, &QPushButton::clicked, this, &TableWindow::onDealClicked);
@@ -261,6 +273,7 @@ void TableWindow::createMenus() {
                 [this, s] { setSpeed(static_cast<Speed>(s)); });
     }
     item(options, "StrategyCards1", "Strategy &Cards", &TableWindow::onStrategyCardsChosen);
+    createZoomMenu(options);
 
     QMenu* autoDeal = menuBar()->addMenu(QStringLiteral("&Auto Deal"));
     autoDeal_ = namedAction(autoDeal, "AutoDeal2", "Auto Deal");
@@ -288,11 +301,39 @@ void TableWindow::createMenus() {
          &TableWindow::showProductInformation);
 }
 
+void TableWindow::createZoomMenu(QMenu* options) {
+    QMenu* zoom = options->addMenu(QStringLiteral("&Zoom"));
+    zoom->setObjectName(QStringLiteral("Zoom1"));
+    QAction* larger = namedAction(zoom, "ZoomIn1", "Zoom &In");
+    // Ctrl+plus, also where plus needs Shift (Ctrl+= on the same key).
+    larger->setShortcuts(
+        {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(larger, &QAction::triggered, this, [this] { setZoom(LargerZoom(zoom_ * NormalZoom)); });
+    QAction* smaller = namedAction(zoom, "ZoomOut1", "Zoom &Out");
+    smaller->setShortcuts(QKeySequence::ZoomOut);
+    connect(smaller, &QAction::triggered, this,
+            [this] { setZoom(SmallerZoom(zoom_ * NormalZoom)); });
+    zoom->addSeparator();
+
+    auto* sizes = new QActionGroup(this);
+    const auto sizeItem = [&](QAction* action, int percent) {
+        action->setCheckable(true);
+        sizes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, percent] { setZoom(percent); });
+        return action;
+    };
+    for (std::size_t i = 0; i < ZoomSteps.size(); ++i)
+        zoomItems_[i] = sizeItem(zoomStepAction(zoom, ZoomSteps[i]), ZoomSteps[i]);
+    zoomItems_[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    zoomFit_ = sizeItem(namedAction(zoom, "ZoomFit", "&Fit to Window"), ZoomToFit);
+}
+
 // The window's part of the start-up, after the session has read the settings.
 void TableWindow::showStartUp() {
     setUpdatesEnabled(false);
     setWindowTitle(QString::fromLatin1(StartCaption));
     setSoundChecks();
+    showZoomCheck();
 
     // Always maximised, whatever the settings remember; where no window manager
     // maximises it, the window still opens at a size the table fits in.
@@ -354,21 +395,64 @@ LayoutControls TableWindow::layoutControls() const {
 }
 
 void TableWindow::applyLayout() {
-    const QSize outer = frameGeometry().size();
+    // The table is laid out in table pixels: a window whose client area is the
+    // real one divided by the zoom, with the frame and menu bar as they are.
+    const QSize client = centralWidget()->size();
+    const QSize frame = frameGeometry().size() - client;
+    zoom_ = settings_.Zoom == ZoomToFit ? FitZoom(client, frame)
+                                        : static_cast<double>(settings_.Zoom) / NormalZoom;
+    const QSize table = TableClientSize(client, zoom_) + frame;
     canvas_->setGeometry(centralWidget()->rect());
-    ApplyLayout(ComputeLayout(outer.width(), outer.height()), layoutControls());
+    canvas_->setScale(zoom_, devicePixelRatio());
+    loadSheets();
+    zoomControls();
+    ApplyLayout(ComputeLayout(table.width(), table.height()), layoutControls(), zoom_);
+    presenter_->placeDealWindows();
+}
+
+void TableWindow::loadSheets() {
+    const int scale = SheetScaleFor(canvas_->deviceScale());
+    if (scale != sheets_.scale)
+        sheets_.Load(settings_.ProgramDir, scale);
+}
+
+void TableWindow::zoomControls() {
+    if (zoom_ == controlsZoom_)
+        return;
+    controlsZoom_ = zoom_;
+    QFont zoomed = font();
+    if (zoomed.pointSizeF() > 0)
+        zoomed.setPointSizeF(zoomed.pointSizeF() * zoom_);
+    else
+        zoomed.setPixelSize(qRound(zoomed.pixelSize() * zoom_));
+    // The buttons and the windows over the seat view take their font from here.
+    centralWidget()->setFont(zoom_ == 1 ? QFont() : zoomed);
+    SetHelpGlyph(helpButton_, settings_.ProgramDir, zoom_);
 }
 
 void TableWindow::repaintTable() {
     presenter_->repaintTable();
 }
 
-void TableWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
+void TableWindow::relayout() {
     applyLayout();
     // The views may have moved: nothing of the old arrangement stays on the table.
     canvas_->surface().fill(canvas_->palette().color(canvas_->backgroundRole()));
     repaintTable();
+}
+
+void TableWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    relayout();
+}
+
+void TableWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A screen of another density calls for the other size of art.
+    if (!followsScreen_ && windowHandle() != nullptr) {
+        followsScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &TableWindow::relayout);
+    }
 }
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {
@@ -495,6 +579,22 @@ void TableWindow::setSpeed(Speed speed) {
     speedButton_->setText(QString::fromLatin1(SpeedCaptions[indexOf(speed)]));
     if (changed)
         settingChanged();
+}
+
+void TableWindow::setZoom(int zoom) {
+    zoom = UsableZoom(zoom);
+    const bool changed = settings_.Zoom != zoom;
+    settings_.Zoom = zoom;
+    showZoomCheck();
+    relayout();
+    if (changed)
+        settingChanged();
+}
+
+void TableWindow::showZoomCheck() {
+    for (std::size_t i = 0; i < ZoomSteps.size(); ++i)
+        zoomItems_[i]->setChecked(ZoomSteps[i] == settings_.Zoom);
+    zoomFit_->setChecked(settings_.Zoom == ZoomToFit);
 }
 
 void TableWindow::onSpeedClicked() {

@@ -7,6 +7,7 @@
 
 #include "engine/Game.h"
 #include "setup/SettingsStore.h"
+#include "setup/Zoom.h"
 #include "table/SpriteSheets.h"
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace dealmoor {
@@ -58,7 +60,11 @@ public:
     void closeQuietly();
 
     void setSpeed(Speed speed);
-    // Places the views, buttons and panels for the window's size, then repaints.
+    // Shows the table at a percentage of its size, or ZoomToFit; kept in the settings.
+    void setZoom(int zoom);
+    // Screen pixels per table pixel now (the fitting size's own when fitting).
+    double zoom() const { return zoom_; }
+    // Places the views, buttons and panels for the window's size and zoom.
     void applyLayout();
     // The whole table: dealer at rest, the current seat's face, every panel.
     void repaintTable();
@@ -66,6 +72,8 @@ public:
     TablePresenter& presenter() { return *presenter_; }
     HelpViewer& help() { return *help_; }
     TableCanvas& canvas() { return *canvas_; }
+    // The pictures the table is drawn from, at the size of art its screen and zoom call for.
+    const SpriteSheets& sheets() const { return sheets_; }
 
     // The file dialogs the Strategy Cards and Change Sounds commands ask
     // through; the real dialogs unless a test hands in its own.
@@ -84,6 +92,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -94,8 +103,16 @@ private:
     // human seat decides.
     void createHintLine();
     void showAdvice(const QString& handTotal, const QString& hint);
+    void createZoomMenu(QMenu* options);
+    // Layout and a fresh paint of the whole table, after a new size, zoom or screen.
+    void relayout();
+    // The sheets drawn for the canvas's density, loaded when it calls for the other size.
+    void loadSheets();
+    // Buttons, panels and the windows over the seat view grow with the zoom: their font and glyph.
+    void zoomControls();
     void showStartUp();
     void setSoundChecks();
+    void showZoomCheck();
     void showSeatPanels();
     // The Deal button's caption and the Auto Deal tick follow automatic dealing.
     void showAutoDeal();
@@ -163,8 +180,14 @@ private:
     QAction* loseSound_ = nullptr;
     QAction* shuffleSound_ = nullptr;
     QAction* winSound_ = nullptr;
-    std::array<QAction*, SpeedCount> speedItems_{}; // VeryFast1, Fast1, Medium1, Slow1
-    QAction* autoDeal_ = nullptr;                   // AutoDeal2
+    std::array<QAction*, SpeedCount> speedItems_{};      // VeryFast1, Fast1, Medium1, Slow1
+    QAction* autoDeal_ = nullptr;                        // AutoDeal2
+    std::array<QAction*, ZoomSteps.size()> zoomItems_{}; // Zoom100 .. Zoom200
+    QAction* zoomFit_ = nullptr;                         // ZoomFit
+
+    double zoom_ = 1;
+    double controlsZoom_ = 1;    // the zoom the buttons' font and glyph were last sized for
+    bool followsScreen_ = false; // a move to another screen lays the table out again
 };
 
 } // namespace dealmoor

@@ -19,11 +19,8 @@ namespace dealmoor {
 
 namespace {
 
-constexpr int WagerWidth = 249;
-constexpr int WagerHeight = 213;
-// Left and top of the window inside the seat view; it ends 3 pixels above the view's bottom.
-constexpr int WagerLeftInSeat = 1;
-constexpr int WagerTopInSeat = 194;
+// The window inside the seat view; it ends 3 pixels above the view's bottom.
+constexpr QRect WagerPlace(1, 194, 249, 213);
 
 // The pending amount's display: a sunken frame around (12, 140)-(120, 160),
 // the amount right-aligned so that its last cell ends at x 120.
@@ -94,7 +91,7 @@ BetWindow::BetWindow(Game& game, const SpriteSheets& sheets, std::string program
     QPalette felt = palette();
     felt.setColor(QPalette::Window, FeltGreen);
     setPalette(felt);
-    resize(WagerWidth, WagerHeight);
+    resize(WagerPlace.size());
 
     std::vector<ButtonKey> keys;
     for (std::size_t i = 0; i < std::size(Chips); ++i) {
@@ -110,7 +107,6 @@ BetWindow::BetWindow(Game& game, const SpriteSheets& sheets, std::string program
     help_ = makeButton(this, "BitBtn7", QStringLiteral("&Help"));
     ok_->setDefault(true); // Enter
     ok_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    help_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     clearBet_->setToolTip(QString::fromLatin1(ClearBetTip));
     borrow_->setToolTip(QString::fromLatin1(BorrowTip));
     ok_->setToolTip(QString::fromLatin1(OkTip));
@@ -127,13 +123,17 @@ BetWindow::BetWindow(Game& game, const SpriteSheets& sheets, std::string program
     connect(ok_, &QPushButton::clicked, this, &BetWindow::onOkClicked);
     connect(help_, &QPushButton::clicked, this, [this] { requestHelp(HelpContextOf(this)); });
     layOut();
-    loadChipPictures();
+    loadPictures();
     hide();
 }
 
-void BetWindow::placeOver(const Area& seatArea) {
-    placement_ = QRect(seatArea.left + WagerLeftInSeat, seatArea.top + WagerTopInSeat, WagerWidth,
-                       WagerHeight);
+void BetWindow::placeOver(const Area& seatArea, double zoom) {
+    placement_ = OverSeatView(seatArea, WagerPlace, zoom);
+    const bool rescaled = zoom != zoom_;
+    zoom_ = zoom;
+    layOut();
+    if (rescaled)
+        loadPictures();
 }
 
 void BetWindow::prepare(int seat, BetKind kind) {
@@ -155,13 +155,15 @@ double BetWindow::credits() const {
 void BetWindow::layOut() {
     if (placement_.isValid())
         setGeometry(placement_);
-    resize(WagerWidth, WagerHeight);
+    resize(Zoomed(QRect(QPoint(0, 0), WagerPlace.size()), zoom_).size());
     for (std::size_t i = 0; i < std::size(Chips); ++i)
-        chips_[i]->setGeometry(Chips[i].place);
-    clearBet_->setGeometry(ClearBetPlace);
-    borrow_->setGeometry(BorrowPlace);
-    ok_->setGeometry(OkPlace);
-    help_->setGeometry(HelpPlace);
+        chips_[i]->setGeometry(Zoomed(Chips[i].place, zoom_));
+    clearBet_->setGeometry(Zoomed(ClearBetPlace, zoom_));
+    borrow_->setGeometry(Zoomed(BorrowPlace, zoom_));
+    ok_->setGeometry(Zoomed(OkPlace, zoom_));
+    help_->setGeometry(Zoomed(HelpPlace, zoom_));
+    const int iconSide = qRound(style()->pixelMetric(QStyle::PM_ButtonIconSize) * zoom_);
+    ok_->setIconSize(QSize(iconSide, iconSide));
 }
 
 void BetWindow::openAfresh() {
@@ -259,11 +261,12 @@ void BetWindow::inform(const QString& text) {
     openAfresh();
 }
 
-void BetWindow::loadChipPictures() {
+void BetWindow::loadPictures() {
     for (std::size_t i = 0; i < std::size(Chips); ++i) {
         SetButtonPicture(chips_[i], programDir_, ChipPictures[i],
-                         QString::fromLatin1(Chips[i].caption));
+                         QString::fromLatin1(Chips[i].caption), zoom_);
     }
+    SetHelpGlyph(help_, programDir_, zoom_);
 }
 
 void BetWindow::showEvent(QShowEvent* event) {
@@ -274,6 +277,7 @@ void BetWindow::showEvent(QShowEvent* event) {
 void BetWindow::paintEvent(QPaintEvent* event) {
     OverlayDialog::paintEvent(event);
     QPainter painter(this);
+    painter.scale(zoom_, zoom_); // the display is laid out in table pixels
     DrawBevel(painter, DisplayArea.left(), DisplayArea.top(), DisplayArea.right() + 1,
               DisplayArea.bottom() + 1, BevelStyle::SunkenWide);
     DrawDigits(painter, sheets_.Digits, FixedAmount(pending_, DisplayWidth), DisplayAnchor,

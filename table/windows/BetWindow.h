@@ -32,8 +32,9 @@ public:
     BetWindow(Game& game, const SpriteSheets& sheets, std::string programDir,
               QWidget* parent = nullptr);
 
-    // Lays the window over the seat view, 3 pixels short of its bottom.
-    void placeOver(const Area& seatArea);
+    // Lays the window over the seat view, 3 pixels short of its bottom, on a
+    // table shown `zoom` times as large as its table pixels (the window grows with it).
+    void placeOver(const Area& seatArea, double zoom = 1);
     // Sets the seat and the use for the next showing (also done by ask()).
     void prepare(int seat, BetKind kind);
     // Shows the window and waits until OK has closed it; the amount put up, 0 for none.
@@ -63,13 +64,14 @@ private:
     // A message box; when it closes the window opens afresh.
     void inform(const QString& text);
     void layOut();
-    void loadChipPictures();
+    void loadPictures();
     double credits() const;
 
     Game& game_;
     const SpriteSheets& sheets_;
     std::string programDir_;
     QRect placement_;
+    double zoom_ = 1;
     int seat_ = 1;
     BetKind kind_ = BetKind::Stake;
     double pending_ = 0;

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
 
 #include <utility>
 
@@ -142,8 +141,8 @@ BorrowWindow::BorrowWindow(Game& game, const SpriteSheets& sheets, std::string p
     ok->setGeometry(376, 250, 92, 33);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
-                                 QStringLiteral("&Help"), this);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    SetHelpGlyph(help, programDir_);
     help->setObjectName(QStringLiteral("BitBtn7"));
     help->setAutoDefault(false);
     help->setGeometry(476, 250, 92, 33);

@@ -3,22 +3,19 @@
 #include "engine/Game.h"
 #include "setup/TableSettings.h"
 #include "strategy/HintAdvice.h"
+#include "table/Painting.h"
 #include "table/SpriteSheets.h"
 #include "table/TableCanvas.h"
 
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 
 namespace dealmoor {
 
 namespace {
 
-constexpr int DecisionWidth = 249;
-constexpr int DecisionHeight = 189;
-// Left and top of the window inside the seat view; it ends 3 pixels above the view's bottom.
-constexpr int DecisionLeftInSeat = 1;
-constexpr int DecisionTopInSeat = 218;
+// The window inside the seat view; it ends 3 pixels above the view's bottom.
+constexpr QRect DecisionPlace(1, 218, 249, 189);
 
 // Three rows of two buttons under the cards.
 constexpr QSize ButtonSize(116, 36);
@@ -60,7 +57,7 @@ DecisionWindow::DecisionWindow(const Game& game, const SpriteSheets& sheets,
     QPalette felt = palette();
     felt.setColor(QPalette::Window, FeltGreen);
     setPalette(felt);
-    resize(DecisionWidth, DecisionHeight);
+    resize(DecisionPlace.size());
 
     hit_ = makeButton(this, "BitBtn1", "&Hit");
     stand_ = makeButton(this, "BitBtn2", "&Stand");
@@ -76,7 +73,7 @@ DecisionWindow::DecisionWindow(const Game& game, const SpriteSheets& sheets,
     // Asking for help decides nothing: the window stays open.
     connect(help_, &QPushButton::clicked, this, [this] { requestHelp(HelpDecision); });
     stand_->setDefault(true);
-    help_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    SetHelpGlyph(help_, settings_.ProgramDir);
     // Alt+H is shared by Hit and Help, so the plain keys are the way to choose.
     setButtonKeys({{Qt::Key_H, hit_},
                    {Qt::Key_S, stand_},
@@ -92,9 +89,13 @@ DecisionWindow::DecisionWindow(const Game& game, const SpriteSheets& sheets,
     hide();
 }
 
-void DecisionWindow::placeOver(const Area& seatArea) {
-    placement_ = QRect(seatArea.left + DecisionLeftInSeat, seatArea.top + DecisionTopInSeat,
-                       DecisionWidth, DecisionHeight);
+void DecisionWindow::placeOver(const Area& seatArea, double zoom) {
+    placement_ = OverSeatView(seatArea, DecisionPlace, zoom);
+    const bool rescaled = zoom != zoom_;
+    zoom_ = zoom;
+    layOut();
+    if (rescaled)
+        SetHelpGlyph(help_, settings_.ProgramDir, zoom_);
 }
 
 void DecisionWindow::prepare(int hand, const DecisionOffer& offered) {
@@ -112,12 +113,12 @@ Decision DecisionWindow::ask(int hand, const DecisionOffer& offered) {
 void DecisionWindow::layOut() {
     if (placement_.isValid())
         setGeometry(placement_);
-    resize(DecisionWidth, DecisionHeight);
+    resize(Zoomed(QRect(QPoint(0, 0), DecisionPlace.size()), zoom_).size());
     QPushButton* const grid[3][2] = {{hit_, stand_}, {double_, split_}, {surrender_, help_}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 2; ++column) {
             const QPoint place(column == 0 ? LeftColumn : RightColumn, FirstRowTop + RowStep * row);
-            grid[row][column]->setGeometry(QRect(place, ButtonSize));
+            grid[row][column]->setGeometry(Zoomed(QRect(place, ButtonSize), zoom_));
         }
     }
 }
@@ -162,13 +163,14 @@ void DecisionWindow::hideEvent(QHideEvent* event) {
 void DecisionWindow::paintEvent(QPaintEvent* event) {
     OverlayDialog::paintEvent(event);
     QPainter painter(this);
+    painter.scale(zoom_, zoom_); // the cards are laid out in table pixels
     const Hand& hand = game_.Hands[hand_];
     const int count = std::min(hand.CardCount, MaxHandCards);
     for (int k = 0; k < count; ++k) {
         if (!IsRealCard(hand.CardIds[k], hand.Ranks[k]))
             continue;
-        painter.drawImage(QRect(cardLeft(k), CardTop, CardCellWidth, CardCellHeight), sheets_.Cards,
-                          CardCell(hand.CardIds[k], hand.Ranks[k]));
+        DrawSheet(painter, QRect(cardLeft(k), CardTop, CardCellWidth, CardCellHeight),
+                  sheets_.Cards, CardCell(hand.CardIds[k], hand.Ranks[k]));
     }
 }
 

@@ -29,8 +29,9 @@ public:
     DecisionWindow(const Game& game, const SpriteSheets& sheets, const TableSettings& settings,
                    QWidget* parent = nullptr);
 
-    // Lays the window over the seat view, 3 pixels short of its bottom.
-    void placeOver(const Area& seatArea);
+    // Lays the window over the seat view, 3 pixels short of its bottom, on a
+    // table shown `zoom` times as large as its table pixels (the window grows with it).
+    void placeOver(const Area& seatArea, double zoom = 1);
     // Sets the hand and its choices for the next showing (also done by ask()).
     void prepare(int hand, const DecisionOffer& offered);
     // Shows the window for a hand slot of the current seat and waits for the answer.
@@ -59,6 +60,7 @@ private:
     const SpriteSheets& sheets_;
     const TableSettings& settings_;
     QRect placement_;
+    double zoom_ = 1;
     int hand_ = 1;
     DecisionOffer offered_;
     Decision answer_ = Decision::Stand;

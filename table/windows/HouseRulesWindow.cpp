@@ -3,6 +3,7 @@
 #include "engine/Game.h"
 #include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
+#include "table/Painting.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -56,13 +57,13 @@ QString buttonName(int button) {
 
 } // namespace
 
-HouseRulesWindow::HouseRulesWindow(Game& game, QWidget* parent)
+HouseRulesWindow::HouseRulesWindow(Game& game, QWidget* parent, const std::string& programDir)
     : QDialog(parent), game_(game), working_(game.HouseRules) {
     setObjectName(QStringLiteral("RulesFrm"));
     // Modal to the table, not to the help window opened from it.
     setWindowModality(Qt::WindowModal);
     setWindowTitle(QString::fromLatin1(WindowTitle));
-    createControls();
+    createControls(programDir);
     SetHelpContext(this, HelpHouseRules);
     // The captions show the live rules as the window opens; afterwards only
     // clicks and "Use Standard Rules" change them, so nothing the user has
@@ -70,7 +71,7 @@ HouseRulesWindow::HouseRulesWindow(Game& game, QWidget* parent)
     refreshCaptions();
 }
 
-void HouseRulesWindow::createControls() {
+void HouseRulesWindow::createControls(const std::string& programDir) {
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(OuterMargin, OuterMargin, OuterMargin, OuterMargin);
@@ -117,8 +118,8 @@ void HouseRulesWindow::createControls() {
         }
         options->addStretch();
         row->addLayout(options);
-        auto* help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
-                                     QString::fromLatin1(HelpCaption), frame);
+        auto* help = new QPushButton(QString::fromLatin1(HelpCaption), frame);
+        SetHelpGlyph(help, programDir);
         help->setObjectName(QString::fromLatin1(group.helpName));
         help->setFont(plainFont);
         help->setAutoDefault(false);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 class QPushButton;
 
@@ -24,7 +25,8 @@ inline constexpr int HelpHouseRules = 41020;
 class HouseRulesWindow : public QDialog {
     Q_OBJECT
 public:
-    HouseRulesWindow(Game& game, QWidget* parent = nullptr);
+    // `programDir`: where the Help buttons' glyph lies (the running program's folder when empty).
+    HouseRulesWindow(Game& game, QWidget* parent = nullptr, const std::string& programDir = {});
 
     // Opens a help topic (F1 and the groups' Help buttons); the caller sets it.
     std::function<void(int)> helpRequested;
@@ -36,7 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createControls();
+    void createControls(const std::string& programDir);
     // Every option button's caption from the working copy.
     void refreshCaptions();
     void onOptionClicked(int button); // Button1..Button14 but 5 and 12

@@ -8,6 +8,7 @@
 #include "strategy/StrategyFile.h"
 #include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
+#include "table/SpriteSheets.h"
 #include "table/windows/HouseRulesWindow.h"
 
 #include <QFileDialog>
@@ -78,15 +79,17 @@ QPushButton* namedButton(const QString& name, const char* caption, QWidget* pare
     return button;
 }
 
-// Character n's portrait from the Heads sheet; a plain frame when the sheet is missing.
-QPixmap portraitOf(const QImage& heads, int number) {
+// Character n's portrait from the Heads sheet, for a screen of pixel ratio
+// `ratio`; a plain frame when the sheet is missing.
+QPixmap portraitOf(const QImage& heads, int number, double ratio) {
     const QRect cell(0, (number - 1) * PortraitSize, PortraitSize, PortraitSize);
-    if (heads.isNull() || !heads.rect().contains(cell)) {
+    const QRect sheet(QPoint(0, 0), (QSizeF(heads.size()) / heads.devicePixelRatio()).toSize());
+    if (heads.isNull() || !sheet.contains(cell)) {
         QPixmap blank(PortraitSize, PortraitSize);
         blank.fill(Qt::darkGray);
         return blank;
     }
-    return QPixmap::fromImage(heads.copy(cell));
+    return SheetCell(heads, cell, ratio);
 }
 
 // The character's own card, named as the data folder holds it, when it is there.
@@ -296,7 +299,7 @@ void PlayerSetupWindow::showRow(int seat) {
 void PlayerSetupWindow::showCharacter(int number) {
     characterTitle_->setText(characterCaption(number));
     about_->setPlainText(QString::fromLatin1(CharacterAbout(number)));
-    portrait_->setPixmap(portraitOf(heads_, number));
+    portrait_->setPixmap(portraitOf(heads_, number, devicePixelRatio()));
 }
 
 void PlayerSetupWindow::showSeatCount(int count) {
@@ -318,7 +321,7 @@ void PlayerSetupWindow::onControlClicked(int seat) {
 }
 
 void PlayerSetupWindow::onEditRulesClicked() {
-    HouseRulesWindow rules(game_, this);
+    HouseRulesWindow rules(game_, this, settings_.ProgramDir);
     rules.helpRequested = helpRequested;
     rules.exec();
 }

@@ -91,8 +91,10 @@ const char* const DealerWord = "Dealer";
 const char* const PlayerWord = "Player";
 constexpr int CornerWordMargin = 3;
 
-QPixmap dealerPlayerPicture() {
-    QPixmap picture(CornerSize);
+// Drawn for the screen's pixel ratio, so the words stay sharp on a dense screen.
+QPixmap dealerPlayerPicture(double ratio) {
+    QPixmap picture(CornerSize * ratio);
+    picture.setDevicePixelRatio(ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF all(QPointF(0, 0), QSizeF(CornerSize));
@@ -214,7 +216,7 @@ StrategyCardWindow::StrategyCardWindow(StrategyCard& card, QWidget* parent)
 
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("Image1"));
-    picture_->setPixmap(dealerPlayerPicture());
+    picture_->setPixmap(dealerPlayerPicture(devicePixelRatio()));
     picture_->resize(CornerSize);
     picture_->hide();
 

@@ -125,7 +125,7 @@ TEST_F(SettingsFileTest, FirstRunWithoutAFileGivesTheStartingTable) {
               (std::vector<std::string>{"Version", "Speed", "Players", "Hints", "SaveStrategy",
                                         "Maxed", "Sound", "sndWin", "sndCard", "sndLose", "sndBJ",
                                         "sndShuffle", "TotalHands", "LoseSound", "CardSound",
-                                        "BJSound", "ShuffleSound", "DataDir"}));
+                                        "BJSound", "ShuffleSound", "DataDir", "Zoom"}));
     EXPECT_EQ(sections[1].first, "GameRules");
     EXPECT_EQ(sections[1].second,
               (std::vector<std::string>{
@@ -501,6 +501,31 @@ TEST_F(SettingsFileTest, ADataFolderWithoutItsSlashGetsOneAndAnEmptyOneIsIgnored
     WriteFile(path(), "[GameSettings]\nDataDir=\n");
     startUp(game);
     EXPECT_EQ(game.Settings.DataDir, dir / "prog/");
+}
+
+TEST_F(SettingsFileTest, TheZoomIsKeptAndAnUnknownOneIsTheNormalSize) {
+    for (const int zoom : {125, 200, ZoomToFit}) {
+        SCOPED_TRACE(zoom);
+        Game game;
+        startUp(game);
+        game.Settings.Zoom = zoom;
+        writeAll(game);
+        Game back;
+        startUp(back);
+        EXPECT_EQ(back.Settings.Zoom, zoom);
+    }
+    const struct {
+        const char* text;
+        int zoom;
+    } stored[] = {{"150", 150},       {"0", ZoomToFit},    {"", NormalZoom},    {"300", NormalZoom},
+                  {"-5", NormalZoom}, {"120", NormalZoom}, {"big", NormalZoom}, {"0x96", 150}};
+    for (const auto& [text, zoom] : stored) {
+        SCOPED_TRACE(text);
+        WriteFile(path(), std::string("[GameSettings]\nZoom=") + text + "\n");
+        Game game;
+        startUp(game);
+        EXPECT_EQ(game.Settings.Zoom, zoom);
+    }
 }
 
 TEST_F(SettingsFileTest, LongTextsAreCutToTheirFieldsButSoundPathsStayWhole) {

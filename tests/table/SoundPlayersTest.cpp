@@ -2,11 +2,16 @@
 // case of its name, and players that stay silent instead of failing.
 
 #include "table/SoundPlayers.h"
+#include "engine/Shoe.h"
+#include "table/TablePresenter.h"
 
+#include "StartedTable.h"
 #include "TestSupport.h"
 
 #include <QFile>
 #include <QtEndian>
+
+#include <vector>
 
 using namespace dealmoor;
 
@@ -44,6 +49,17 @@ std::string Write(const QTemporaryDir& dir, const QString& name, const QByteArra
     file.write(bytes);
     return file.fileName().toStdString();
 }
+
+// The table window's host, with every pause of the deal written down.
+class PauseRecorder : public dealmoor::testing::ForwardingHost {
+public:
+    using ForwardingHost::ForwardingHost;
+    void Pause(double seconds) override {
+        pauses.push_back(seconds);
+        ForwardingHost::Pause(seconds);
+    }
+    std::vector<double> pauses;
+};
 
 } // namespace
 
@@ -101,6 +117,52 @@ private slots:
         players.PlayShuffleSound(); // returns: nothing to wait for
         players.Preview(settings.CardSoundFile);
         players.Preview(settings.ShuffleSoundFile);
+    }
+
+    void aShuffleThatCannotSoundSaysSo_data() {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<bool>("shuffleOn");
+        const QByteArray wave = Wave(Format(22050, 1, 16) + Chunk("data", QByteArray(2205, '\0')));
+        QTest::newRow("missing file") << QByteArray() << true << true;
+        QTest::newRow("not a wave file") << QByteArray("riffle riffle") << true << true;
+        QTest::newRow("a wave without its sound") << Wave(Format(22050, 1, 16)) << true << true;
+        QTest::newRow("shuffle sound off") << wave << true << false;
+        QTest::newRow("all sound off") << wave << false << true;
+    }
+
+    void aShuffleThatCannotSoundSaysSo() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, soundOn);
+        QFETCH(bool, shuffleOn);
+        QTemporaryDir dir;
+        TableSettings settings;
+        settings.SoundOn = soundOn;
+        settings.ShuffleSoundOn = shuffleOn;
+        settings.ShuffleSoundFile = bytes.isEmpty() ? dir.path().toStdString() + "/dmoor4.wav"
+                                                    : Write(dir, "dmoor4.wav", bytes);
+        SoundPlayers players(settings);
+        QVERIFY(!players.PlayShuffleSound());
+    }
+
+    // Where the machine has no audio device, even the shipped shuffle stays silent.
+    void theShippedShuffleSoundsWhereverThereIsSound() {
+        TableSettings settings;
+        settings.ShuffleSoundFile = testing::TestProgramDir() + "dmoor4.wav";
+        SoundPlayers players(settings);
+        QCOMPARE(players.PlayShuffleSound(), AudioOutputAvailable());
+    }
+
+    // The shuffle is seen: three pauses of 1.5 seconds (scaled by the speed)
+    // instead of three sounds that were never heard.
+    void aVisibleShuffleThatCannotSoundPausesInstead() {
+        testing::StartedTable table;
+        table.settings().ShuffleSoundFile = "/nonexistent/dmoor4.wav";
+        table.window.setSpeed(Speed::VeryFast);
+        PauseRecorder host(table.window.presenter());
+        ShuffleShoe(table.game(), &host);
+        QCOMPARE(host.pauses, std::vector<double>(3, 1.5));
+        testing::RemoveSettingsFile();
     }
 };
 

@@ -6,6 +6,8 @@
 #include "app/Session.h"
 #include "engine/TableHost.h"
 #include "platform/Folders.h"
+#include "table/FilePaths.h"
+#include "table/TableCanvas.h"
 #include "table/TableWindow.h"
 
 #include "TestSupport.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <QTimer>
 
@@ -52,6 +55,60 @@ inline void RemoveSettingsFile() {
     const QString path = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/dealmoor/DMOOR.INI";
     QFile::remove(path);
     QDir(path).removeRecursively();
+}
+
+// Window tests over started tables: no settings file before or after a test,
+// and no window left open by it.
+class StartedTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { RemoveSettingsFile(); }
+    void cleanup() {
+        QVERIFY2(VisibleTopLevels().isEmpty(), "a window was left open");
+        RemoveSettingsFile();
+    }
+};
+
+// The table in a window of `size`, as a player resizes it.
+inline void ShowAt(StartedTable& table, QSize size) {
+    table.window.showNormal();
+    table.window.resize(size);
+    QTRY_COMPARE(table.window.size(), size);
+}
+
+// The dealer holds one card, face up: it lies at (50, 300) of the dealer view.
+inline void ShowDealerCard(Game& game, int cardId, int rank) {
+    Hand& dealer = game.Hands[DealerSlot];
+    ClearHand(dealer);
+    dealer.CardIds[0] = cardId;
+    dealer.Ranks[0] = rank;
+    dealer.Shown[0] = true;
+    dealer.CardCount = 1;
+    ComputeTotal(dealer);
+}
+inline constexpr QPoint DealerCardInView{50, 300};
+
+// A picture the build drew beside the program, as plain 32-bit pixels.
+inline QImage ShippedPicture(const std::string& name) {
+    return LoadPicture(TestProgramDir() + name).convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels without the pixel ratio they carry, for comparisons pixel by pixel.
+inline QImage Plain(QImage picture) {
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
+// The dealer's card as a surface of twice the density shows it, and its cell in the twin of the
+// Cards sheet: the same pixels when the table draws from the twins.
+inline std::pair<QImage, QImage> DealerCardAndItsTwin(const TableCanvas& canvas, int cardId,
+                                                      int rank) {
+    const QRect cell = CardCell(cardId, rank);
+    const QPoint card =
+        (QPoint(canvas.DealerArea.left, canvas.DealerArea.top) + DealerCardInView) * 2;
+    return {Plain(canvas.surface()).copy(QRect(card, cell.size() * 2)),
+            ShippedPicture("Cards@2x.png").copy(QRect(cell.topLeft() * 2, cell.size() * 2))};
 }
 
 // Every seat played by the house, as fast as the table goes.

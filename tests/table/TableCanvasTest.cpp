@@ -197,6 +197,42 @@ private slots:
         QCOMPARE(dealerPixel({152, 340}), Felt);
     }
 
+    // Zoomed by a quarter or on a screen of one and a half times the density,
+    // the surface holds the screen's pixels and the table lands on the same
+    // places in table pixels: its pictures scale, its cells do not move.
+    void aSurfaceOfAnyDensityKeepsTheTableInPlace_data() {
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<double>("deviceRatio");
+        QTest::newRow("zoomed 125%") << 1.25 << 1.0;
+        QTest::newRow("a screen of ratio 1.5") << 1.0 << 1.5;
+        QTest::newRow("twice, zoomed 150%") << 1.5 << 2.0;
+    }
+    void aSurfaceOfAnyDensityKeepsTheTableInPlace() {
+        QFETCH(double, zoom);
+        QFETCH(double, deviceRatio);
+        canvas->setScale(zoom, deviceRatio);
+        const QImage& surface = canvas->surface();
+        QCOMPARE(surface.devicePixelRatio(), zoom * deviceRatio);
+        QCOMPARE(surface.size(), (QSizeF(canvas->size()) * deviceRatio).toSize());
+        QCOMPARE(canvas->toWidget(QRect(100, 40, 20, 10)),
+                 QRect(qRound(100 * zoom), qRound(40 * zoom),
+                       qRound(120 * zoom) - qRound(100 * zoom),
+                       qRound(50 * zoom) - qRound(40 * zoom)));
+
+        Hand& dealer = game->Hands[DealerSlot];
+        PutCard(dealer, 1, 1, true); // ace of clubs at (50, 300)-(91, 354)
+        canvas->DrawDealer(DealerPose::Rest);
+        const double scale = zoom * deviceRatio;
+        const auto at = [&](QPoint view) {
+            const QPointF table(canvas->DealerArea.left + view.x() + 0.5,
+                                canvas->DealerArea.top + view.y() + 0.5);
+            return surface.pixel((table * scale).toPoint());
+        };
+        QCOMPARE(at({70, 327}), CardInside(0, 0));
+        QCOMPARE(at({5, 250}), Felt);
+        QCOMPARE(at({100, 50}), SheetColour(DbodyColour));
+    }
+
     void sevenCardsFitAndAnImpossibleCountIsCut() {
         Hand& dealer = game->Hands[DealerSlot];
         for (int k = 0; k < MaxHandCards; ++k) {

@@ -1,6 +1,8 @@
 // Pictures and figures of the table at play, taken only on request:
 //   DEALMOOR_SCREENSHOT_DIR=<folder>  saves the table in the middle of a deal at
-//                                     1024x768 and 1920x1080 into that folder;
+//                                     1024x768 and 1920x1080 into that folder, and
+//                                     at 1024x768 as table-ratio<n>.png, n the
+//                                     screen's pixel ratio (QT_SCALE_FACTOR=2 for 2);
 //   DEALMOOR_MEASURE_DEALS=<n>        deals n automatic deals (at Fast, or at the
 //                                     DEALMOOR_MEASURE_SPEED given, 0..3) and prints
 //                                     the processor share, the start-up time and
@@ -20,6 +22,9 @@
 #include <QPushButton>
 
 #include <sys/resource.h>
+
+#include <algorithm>
+#include <random>
 
 using namespace dealmoor;
 using namespace dealmoor::testing;
@@ -89,6 +94,18 @@ void SeatSixComputers(Game& game) {
         game.Seats[seat].Human = false;
 }
 
+// The same shoe at every run, so that pictures taken apart show the same deal.
+void LayTheSameShoe(Game& game) {
+    Shoe& shoe = game.Shoe;
+    for (int k = 1; k <= game.HouseRules.Cards; ++k) {
+        const int card = (k - 1) % CardsPerDeck + 1;
+        shoe.ShoeCards[k] = Card{card, (card - 1) % RanksPerSuit + 1};
+    }
+    std::shuffle(shoe.ShoeCards.begin() + 1, shoe.ShoeCards.begin() + 1 + game.HouseRules.Cards,
+                 std::mt19937(1997));
+    shoe.ShoePos = 1;
+}
+
 int CardsOnTable(const Game& game) {
     int cards = 0;
     for (const Hand& hand : game.Hands)
@@ -117,6 +134,7 @@ private slots:
         // reaching down with a card for a seat that hits.
         QTest::newRow("1024x768") << QSize(1024, 768) << "table-1024x768.png" << false;
         QTest::newRow("1920x1080") << QSize(1920, 1080) << "table-1920x1080.png" << true;
+        QTest::newRow("pixel ratio") << QSize(1024, 768) << "table-ratio%1.png" << false;
     }
 
     void screenshotsInTheMiddleOfADeal() {
@@ -130,10 +148,11 @@ private slots:
         StartedTable table;
         Game& game = table.game();
         SeatSixComputers(game);
+        LayTheSameShoe(game);
         table.window.setSpeed(Speed::Fast);
-        table.window.showNormal();
-        table.window.resize(size);
-        QTRY_COMPARE(table.window.size(), size);
+        ShowAt(table, size);
+        if (file.contains(QLatin1String("%1")))
+            file = file.arg(table.window.devicePixelRatio());
 
         // A later deal, with the cards of the dealer and of the seats on the table.
         QImage picture;
