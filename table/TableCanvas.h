@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace dealmoor {
@@ -124,9 +125,16 @@ QRect CardCell(int cardId, int rank);
 // the first hand's outcome or its stake.
 QString SeatResultLine(const Game& game, int seat);
 
+// What a seat won or lost in the last deal, once it is over: "+$25.00",
+// "\u2212$10.00" or "Push"; and the colour it is written in.
+QString SettledResultText(double net);
+QColor SettledResultColour(double net);
+
 // Draws seat `seat`'s panel picture into `picture` (resized to panelSize) on `colour`:
 // name, result line, credits, and the portrait chosen by the window's width and the panel's height.
+// Between deals, `settledNet` (what the seat's last deal brought it) takes the result line's place.
 void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,
-                   int seat, QColor colour, int windowWidth);
+                   int seat, QColor colour, int windowWidth,
+                   std::optional<double> settledNet = std::nullopt);
 
 } // namespace dealmoor
