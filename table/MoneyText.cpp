@@ -28,10 +28,11 @@ QString FixedAmount(double value, int width) {
 QString Percent(double fraction) {
     constexpr int Decimals = 2;
     constexpr double Hundredths = 100;
-    double percent = std::round(100 * fraction * Hundredths) / Hundredths;
-    if (percent == 0)
-        percent = 0; // a tiny negative figure reads "0.00%", not "-0.00%"
-    return QLocale().toString(percent, 'f', Decimals) + QLatin1Char('%');
+    const double percent = std::round(100 * fraction * Hundredths) / Hundredths;
+    // A tiny negative figure reads "0.00%", not "-0.00%"; a loss has the minus sign
+    // the signed amounts have.
+    const QString digits = QLocale().toString(std::abs(percent), 'f', Decimals) + QLatin1Char('%');
+    return percent < 0 ? QStringLiteral("\u2212") + digits : digits;
 }
 
 QString PercentWithInterval(double fraction, double halfWidth) {

@@ -20,7 +20,7 @@ QString SignedMoney(double amount);
 QString FixedAmount(double value, int width);
 
 // A fraction as a percentage with two decimals in the user's number format
-// (0.0064 gives "0.64%").
+// (0.0064 gives "0.64%", -0.0031 "\u22120.31%").
 QString Percent(double fraction);
 // A figure and the half-width of its 95% interval, as percentages: "0.64% ± 0.10%".
 QString PercentWithInterval(double fraction, double halfWidth);

@@ -366,8 +366,7 @@ void TableWindow::dealEnded() {
         }
     }
     presenter_->showSettledDeal(nets);
-    if (statisticsWindow_ != nullptr)
-        statisticsWindow_->refresh();
+    refreshStatisticsWindow();
 }
 
 void TableWindow::settingChanged() {
@@ -503,7 +502,12 @@ void TableWindow::startGameFigures() {
     if (statisticsStore_ != nullptr)
         statisticsStore_->saveStatisticsSoon();
     presenter_->showSettledDeal({}); // the last deal was another game's
-    if (statisticsWindow_ != nullptr)
+    refreshStatisticsWindow();
+}
+
+void TableWindow::refreshStatisticsWindow() {
+    // A closed window is brought up to date when it opens again.
+    if (statisticsWindow_ != nullptr && statisticsWindow_->isVisible())
         statisticsWindow_->refresh();
 }
 

@@ -109,6 +109,7 @@ private:
     void dealEnded();
     // New Game was confirmed: the current game's figures start again.
     void startGameFigures();
+    void refreshStatisticsWindow();
     // The settings file written at closing, asking again when it cannot be: true
     // when the window may close.
     bool saveForClosing();

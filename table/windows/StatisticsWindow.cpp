@@ -31,7 +31,7 @@ namespace dealmoor {
 namespace {
 
 const char* const WindowTitle = "Statistics";
-constexpr QSize WindowSize(720, 520);
+constexpr QSize WindowSize(880, 470);
 
 const char* const GamePage = "This Game";
 const char* const ResetPage = "Since Reset";
@@ -96,8 +96,8 @@ const std::array<FigureRow, 16> FigureRows = {{
      [](const SeatTally& t) {
          if (t.Decisions == 0)
              return QString::fromUtf8(NoFigure);
-         return QString::fromLatin1(FollowedOf).arg(share(t.FollowedHint, t.Decisions),
-                                                    whole(t.Decisions));
+         return QString::fromLatin1(FollowedOf)
+             .arg(share(t.FollowedHint, t.Decisions), whole(t.Decisions));
      }},
 }};
 
@@ -162,6 +162,7 @@ QTableWidget* newTable(const char* name, const QStringList& columns, QWidget* pa
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setTextElideMode(Qt::ElideRight); // a long name keeps its start
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;
 }
@@ -226,6 +227,8 @@ void StatisticsWindow::createControls() {
 
     gameFigures_ = newTable("GameFigures", {}, tabs_);
     resetFigures_ = newTable("ResetFigures", {}, tabs_);
+    for (QTableWidget* figures : {gameFigures_, resetFigures_})
+        figures->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tabs_->addTab(gameFigures_, QString::fromLatin1(GamePage));
     tabs_->addTab(resetFigures_, QString::fromLatin1(ResetPage));
 
@@ -236,11 +239,11 @@ void StatisticsWindow::createControls() {
     hintSummary_->setWordWrap(true);
     hintsLayout->addWidget(hintSummary_);
     hintsLayout->addWidget(new QLabel(QString::fromLatin1(MissesHeading), hints));
-    hintMisses_ = newTable("HintMisses",
-                           {QStringLiteral("Seat"), QStringLiteral("Hand"),
-                            QStringLiteral("Dealer's card"), QStringLiteral("Chosen"),
-                            QStringLiteral("The hint said")},
-                           hints);
+    hintMisses_ =
+        newTable("HintMisses",
+                 {QStringLiteral("Seat"), QStringLiteral("Hand"), QStringLiteral("Dealer's card"),
+                  QStringLiteral("Chosen"), QStringLiteral("The hint said")},
+                 hints);
     hintsLayout->addWidget(hintMisses_, 1);
     tabs_->addTab(hints, QString::fromLatin1(HintsPage));
 
@@ -368,7 +371,8 @@ void StatisticsWindow::showLastDeal() {
         lastDeal_->insertRow(row);
         for (int column = 0; column < cells.size(); ++column)
             setCell(lastDeal_, row, column, cells[column],
-                    column < 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+                    column < 3 ? Qt::AlignLeft | Qt::AlignVCenter
+                               : Qt::AlignRight | Qt::AlignVCenter);
     };
     addRow({QString::fromLatin1(DealerName), QString(),
             handText(deal->DealerRanks, deal->DealerCardCount)});
@@ -427,13 +431,13 @@ void StatisticsWindow::showChart() {
     const double margin = std::max((high - low) * 0.05, 1.0);
     dealAxis_->setRange(points.first().x(), std::max(points.last().x(), points.first().x() + 1));
     creditAxis_->setRange(low - margin, high + margin);
+    creditAxis_->applyNiceNumbers(); // ticks on round amounts
 }
 
 void StatisticsWindow::onResetClicked() {
-    const auto answer =
-        QMessageBox::question(this, QString::fromLatin1(WindowTitle),
-                              QString::fromLatin1(ResetQuestion), QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No);
+    const auto answer = QMessageBox::question(this, QString::fromLatin1(WindowTitle),
+                                              QString::fromLatin1(ResetQuestion),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     statistics_.reset();

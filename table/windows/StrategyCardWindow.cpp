@@ -76,14 +76,13 @@ const char* const TestCaption = "&Test";
 const char* const StopCaption = "S&top";
 const char* const TestTip = "Plays this card as one seat under the house rules in play, side by "
                             "side with the hints' strategy on the same shuffled shoes";
-const char* const LegendText = "\u25E5 marks the cells where the hints play otherwise under the "
-                               "house rules in play (%1)";
+const char* const LegendText = "\u25E5 marks the cells the hints play otherwise (%1)";
 const char* const LegendTip = "A mark in a cell's corner: this card plays that hand otherwise "
                               "than the hints do under the house rules in play. The cell's "
-                              "tooltip says what the hints play.";
+                              "tooltip says what the hints play there.";
 const char* const HintsPlayTip = "The hints play %1 here";
 const char* const DealsPlayed = "%1 of %2 deals";
-const char* const TestedOver = "Tested over %1 deals";
+const char* const TestedOver = "Tested over %1 deals in %2 s";
 const char* const StoppedAfter = "Stopped after %1 deals";
 const char* const CardChanged = "The card changed: Test tries it as it is now";
 const char* const NothingToTest = "These house rules take no stake: there is nothing to play";
@@ -429,8 +428,8 @@ void StrategyCardWindow::createTestPanel() {
 
     layout->addWidget(test_, 0, 0);
     layout->addWidget(legend_, 0, 1, 1, 2);
-    layout->addWidget(progress_, 1, 0);
-    layout->addWidget(deals_, 1, 1, 1, 2);
+    layout->addWidget(progress_, 1, 0, 1, 2);
+    layout->addWidget(deals_, 1, 2);
     layout->addWidget(cardResult_, 2, 0, 1, 2);
     layout->addWidget(hintsResult_, 2, 2);
     layout->addWidget(difference_, 3, 0, 1, 3);
@@ -473,7 +472,7 @@ void StrategyCardWindow::showMarks() {
             marked += cell.Differs ? 1 : 0;
         }
     }
-    legend_->setText(QString::fromLatin1(LegendText).arg(marked));
+    legend_->setText(QString::fromUtf8(LegendText).arg(marked));
 }
 
 void StrategyCardWindow::showCell(int column, int row) {
@@ -493,6 +492,8 @@ void StrategyCardWindow::onCellChosen(int gridRow, int gridColumn) {
     // Figures of the card as it was no longer say anything about it.
     if (testing_)
         stopTest(QString::fromLatin1(CardChanged));
+    else if (!deals_->isHidden())
+        deals_->setText(QString::fromLatin1(CardChanged));
 }
 
 // ---- The card test
@@ -521,6 +522,7 @@ void StrategyCardWindow::startTest() {
     setTesting(true);
     progress_->setValue(0);
     testedDeals_ = 0;
+    testClock_.start();
     deals_->setText(QString::fromLatin1(DealsPlayed).arg(count(0), count(testPlan_.Deals)));
     cardResult_->clear();
     hintsResult_->clear();
@@ -576,7 +578,10 @@ void StrategyCardWindow::testEnded(const CardTestOutcome& outcome) {
     showTestFigures(outcome.Figures);
     if (outcome.End != RunEnd::Stopped) {
         progress_->setValue(ProgressSteps);
-        deals_->setText(QString::fromLatin1(TestedOver).arg(count(outcome.Figures.deals())));
+        const double seconds = static_cast<double>(testClock_.elapsed()) / 1000.0;
+        deals_->setText(
+            QString::fromLatin1(TestedOver)
+                .arg(count(outcome.Figures.deals()), QLocale().toString(seconds, 'f', 1)));
     }
 }
 
@@ -618,6 +623,13 @@ void StrategyCardWindow::storeTitle() {
 }
 
 // ---- Size and place
+
+bool StrategyCardWindow::event(QEvent* event) {
+    // The test panel grows and shrinks with its lines: the grid gives way.
+    if (event->type() == QEvent::LayoutRequest && testPanel_ != nullptr)
+        placeControls();
+    return QDialog::event(event);
+}
 
 void StrategyCardWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);

@@ -32,6 +32,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
@@ -96,6 +97,7 @@ public slots:
     void done(int result) override;
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -128,18 +130,19 @@ private:
     SimulationPlan testPlan_;
     FiguresJob job_;
     bool testing_ = false;
-    int64_t testedDeals_ = 0; // deals in the figures shown
-    QString shownTitle_;      // the title as the field first showed it
-    QTableWidget* grid_;      // StringGrid1
-    QLineEdit* title_;        // Edit1
-    QPushButton* save_;       // BitBtn1 "&Save"
-    QPushButton* cancel_;     // BitBtn2 "&Cancel"
-    QLabel* picture_;         // Image1: the corner picture's source, never shown itself
-    QTimer* cornerTimer_;     // Timer1
-    CardCorner* corner_;      // paints the corner picture over the grid's corner
-    QWidget* testPanel_;      // under the grid: the card test and the marks' legend
-    QPushButton* test_;       // "&Test", "S&top" while a test runs
-    QLabel* legend_;          // what the corner marks mean
+    int64_t testedDeals_ = 0;      // deals in the figures shown
+    QElapsedTimer testClock_;      // how long the test took, for the player
+    QString shownTitle_;           // the title as the field first showed it
+    QTableWidget* grid_;           // StringGrid1
+    QLineEdit* title_;             // Edit1
+    QPushButton* save_;            // BitBtn1 "&Save"
+    QPushButton* cancel_;          // BitBtn2 "&Cancel"
+    QLabel* picture_;              // Image1: the corner picture's source, never shown itself
+    QTimer* cornerTimer_;          // Timer1
+    CardCorner* corner_;           // paints the corner picture over the grid's corner
+    QWidget* testPanel_ = nullptr; // under the grid: the card test and the marks' legend
+    QPushButton* test_;            // "&Test", "S&top" while a test runs
+    QLabel* legend_;               // what the corner marks mean
     QProgressBar* progress_;
     QLabel* deals_;       // deals played, or how the test ended
     QLabel* cardResult_;  // the card's result per unit of initial bet

@@ -4,13 +4,13 @@
 // results between deals, Reset asked and done, a new game's figures, and the
 // file kept beside the settings (a damaged one starting afresh).
 
+#include "table/windows/StatisticsWindow.h"
 #include "strategy/StatisticsFile.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
 #include "table/TableWindow.h"
 #include "table/windows/BetWindow.h"
 #include "table/windows/DecisionWindow.h"
-#include "table/windows/StatisticsWindow.h"
 
 #include "StartedTable.h"
 #include "TestSupport.h"
@@ -210,10 +210,9 @@ private slots:
         QTableWidget* last = Table(statistics, "LastDeal");
         QCOMPARE(last->rowCount(), 3);
         QCOMPARE(Row(last, 0), QStringList({"Dealer", "", "K A (21)", "", "", ""}));
-        QCOMPARE(Row(last, 1), QStringList({"Human Player", "", "10 9 (19)", "$5.00",
-                                            "\u2212$5.00", "\u2212$3.00"}));
-        QCOMPARE(Row(last, 2),
-                 QStringList({"", "Insurance", "", "$1.00", "+$2.00", ""}));
+        QCOMPARE(Row(last, 1), QStringList({"Human Player", "", "10 9 (19)", "$5.00", "\u2212$5.00",
+                                            "\u2212$3.00"}));
+        QCOMPARE(Row(last, 2), QStringList({"", "Insurance", "", "$1.00", "+$2.00", ""}));
 
         auto* chart = statistics->findChild<QChartView*>(QStringLiteral("CreditsChart"));
         auto* line = qobject_cast<QLineSeries*>(chart->chart()->series().first());

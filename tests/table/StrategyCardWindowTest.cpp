@@ -475,7 +475,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window.testing(), 120000);
         QCOMPARE(test->text(), "&Test");
         QCOMPARE(progress->value(), progress->maximum());
-        QCOMPARE(labelText(&window, "TestDeals"), "Tested over 60,000 deals");
+        QVERIFY(labelText(&window, "TestDeals").startsWith("Tested over 60,000 deals in "));
 
         // The same figures as the library's on the same plan (the shoes depend
         // only on the seed), in the panel's words.
