@@ -20,6 +20,7 @@ GameApp::GameApp(const std::string& programDir, const std::string& windowsDir)
     session_->Start();
     window_ = std::make_unique<TableWindow>(session_->game(), session_->settings());
     window_->setStore(session_.get());
+    window_->setStatisticsStore(session_.get());
     window_->createDealWindows();
     // Every window of the game shows the table's icon.
     QGuiApplication::setWindowIcon(window_->windowIcon());
@@ -30,8 +31,10 @@ GameApp::GameApp(const std::string& programDir, const std::string& windowsDir)
     connect(signals_, &ShutdownSignals::shutdownRequested, this,
             [this](int) { window_->closeQuietly(); });
     // The desktop's session manager asks the game to keep its data before logging out.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { session_->saveNow(); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        session_->saveNow();
+        session_->saveStatisticsNow();
+    });
 }
 
 GameApp::~GameApp() = default;

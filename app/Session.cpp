@@ -61,6 +61,9 @@ void Session::Start() {
 
     ReadPlayers(game_, file);
     LoadSeatCards(game_, settings_.DataDir);
+
+    // A missing or damaged file leaves the figures fresh; the game goes on either way.
+    statisticsLoad_ = LoadStatistics(statisticsPath(), statistics_);
 }
 
 std::optional<std::string> Session::SettingsProblem() const {
@@ -115,16 +118,69 @@ WriteResult Session::lastBackgroundSave() const {
 void Session::writeInTheBackground() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || pending_ != nullptr; });
-        if (pending_ == nullptr) {
+        wake_.wait(lock, [this] {
+            return stopping_ || pending_ != nullptr || pendingStatistics_ != nullptr;
+        });
+        if (pending_ == nullptr && pendingStatistics_ == nullptr) {
             return; // stopping, nothing left to write
         }
         const std::unique_ptr<Snapshot> next = std::move(pending_);
+        const std::unique_ptr<TableStatistics> figures = std::move(pendingStatistics_);
+        const uint64_t save = pendingSave_;
         lock.unlock();
-        const WriteResult result = write(*next);
+        if (figures != nullptr) {
+            writeStatistics(*figures, save); // a failure waits for the next try
+        }
+        if (next != nullptr) {
+            const WriteResult result = write(*next);
+            lock.lock();
+            lastBackground_ = result;
+            lock.unlock();
+        }
         lock.lock();
-        lastBackground_ = result;
     }
+}
+
+std::string Session::statisticsPath() const {
+    return settings_.WindowsDir + StatisticsFileName;
+}
+
+bool Session::writeStatistics(const TableStatistics& statistics, uint64_t save) {
+    const std::lock_guard lock(statisticsFileMutex_);
+    if (save < statisticsWritten_) {
+        return true; // newer figures are in the file already
+    }
+    statisticsWritten_ = save;
+    return SaveStatistics(statisticsPath(), statistics);
+}
+
+void Session::dealPlayed() {
+    if (++dealsSinceStatisticsSaved_ >= StatisticsSaveDeals) {
+        saveStatisticsSoon();
+    }
+}
+
+void Session::saveStatisticsSoon() {
+    dealsSinceStatisticsSaved_ = 0;
+    auto figures = std::make_unique<TableStatistics>(statistics_);
+    {
+        const std::lock_guard lock(mutex_);
+        pendingStatistics_ = std::move(figures); // newer figures replace ones not yet written
+        pendingSave_ = ++statisticsSaves_;
+    }
+    wake_.notify_one();
+}
+
+bool Session::saveStatisticsNow() {
+    uint64_t save = 0;
+    {
+        // What waits in the background is older than what is written now.
+        const std::lock_guard lock(mutex_);
+        pendingStatistics_.reset();
+        save = ++statisticsSaves_;
+    }
+    dealsSinceStatisticsSaved_ = 0;
+    return writeStatistics(statistics_, save);
 }
 
 } // namespace dealmoor

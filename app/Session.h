@@ -6,11 +6,18 @@
 // saved as the table stood before it, so a program killed at any moment loses
 // at most the deal in progress. The table window shows the Game and the
 // settings record this session owns.
+//
+// The session also keeps the table's statistics in a file of their own beside
+// the settings file: read at start-up (a missing or damaged file starts the
+// figures afresh), written in the background every StatisticsSaveDeals deals
+// and whenever they are reset, and once more at closing.
 
 #include "engine/Game.h"
 #include "setup/SettingsFile.h"
 #include "setup/SettingsStore.h"
 #include "setup/TableSettings.h"
+#include "strategy/StatisticsFile.h"
+#include "strategy/StatisticsStore.h"
 
 #include <condition_variable>
 #include <memory>
@@ -21,7 +28,7 @@
 
 namespace dealmoor {
 
-class Session : public SettingsStore {
+class Session : public SettingsStore, public StatisticsStore {
 public:
     // programDir: the folder the pictures, sounds, help and shipped cards lie
     // in; windowsDir: the per-user settings folder. Both end with "/".
@@ -39,7 +46,8 @@ public:
     // house rules read, shoe shuffled quietly, characters seated and their
     // cards made in the program folder, the table reset, default sounds, the
     // data folder chosen, the program settings read, the counts cleared, the
-    // players read and their cards loaded from the data folder.
+    // players read and their cards loaded from the data folder; then the
+    // statistics read.
     void Start();
 
     // Why nothing can be kept in the settings folder (it cannot be made or
@@ -55,6 +63,16 @@ public:
     // The last background save's outcome (ok until one fails).
     WriteResult lastBackgroundSave() const;
 
+    // StatisticsStore.
+    TableStatistics& statistics() override { return statistics_; }
+    void dealPlayed() override;
+    void saveStatisticsSoon() override;
+    bool saveStatisticsNow() override;
+    // The statistics file, beside the settings file.
+    std::string statisticsPath() const;
+    // How the start-up found the statistics file.
+    StatisticsLoad statisticsLoad() const { return statisticsLoad_; }
+
 private:
     // What a save writes: the table as it stood before any running deal.
     struct Snapshot {
@@ -64,17 +82,27 @@ private:
     Snapshot snapshot() const;
     WriteResult write(const Snapshot& snapshot);
     void writeInTheBackground();
+    // Writes the figures of save number `save`, unless a later save is in the file already.
+    bool writeStatistics(const TableStatistics& statistics, uint64_t save);
 
     Game game_;
     TableSettings settings_;
+    TableStatistics statistics_;
+    StatisticsLoad statisticsLoad_ = StatisticsLoad::Missing;
+    int dealsSinceStatisticsSaved_ = 0;
 
     // The background writer: the newest snapshot waits here, one at a time.
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::unique_ptr<Snapshot> pending_;
+    std::unique_ptr<TableStatistics> pendingStatistics_;
+    uint64_t statisticsSaves_ = 0;   // numbers the saves of the statistics, in order
+    uint64_t pendingSave_ = 0;       // the number of the figures waiting
+    uint64_t statisticsWritten_ = 0; // the number of the figures in the file
     bool stopping_ = false;
     WriteResult lastBackground_;
-    std::mutex fileMutex_; // one writer of the file at a time
+    std::mutex fileMutex_;           // one writer of the settings file at a time
+    std::mutex statisticsFileMutex_; // and of the statistics file
     std::thread writer_;
 };
 

@@ -44,16 +44,22 @@ bool NewGameDealsAtOnce(const Game& game) {
     return game.TotalHands == 0;
 }
 
-void ShuffleAndDeal(Game& game, TableHost& host) {
+bool ShuffleInView(Game& game, TableHost& host) {
     try {
         ShuffleShoe(game, &host);
     } catch (const DealCalledOff&) {
         // The program is closing in the middle of the show: the shoe is mixed
         // quietly and nothing is dealt.
         ShuffleShoe(game, nullptr);
-        return;
+        return false;
     }
-    PlayDeal(game, host);
+    return true;
+}
+
+void ShuffleAndDeal(Game& game, TableHost& host) {
+    if (ShuffleInView(game, host)) {
+        PlayDeal(game, host);
+    }
 }
 
 } // namespace dealmoor

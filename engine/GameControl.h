@@ -45,6 +45,9 @@ void ResetForNewGame(Game& game, TableHost& host);
 // New seats or new house rules were confirmed, or nothing has been dealt yet:
 // the new game starts with a fresh shoe and deals at once.
 bool NewGameDealsAtOnce(const Game& game);
+// A visibly shuffled shoe; false when the program closed in the middle of the
+// show (the shoe is then mixed quietly and nothing is to be dealt).
+bool ShuffleInView(Game& game, TableHost& host);
 // A visibly shuffled shoe, then the first deal.
 void ShuffleAndDeal(Game& game, TableHost& host);
 

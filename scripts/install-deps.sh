@@ -13,6 +13,8 @@ packages=(
   locales
   # the art generator writes the scalable icon; packaging and its checks
   qt6-svg-dev
+  # the statistics window's credits chart (its CMake files need Qt's OpenGL ones)
+  qt6-charts-dev libqt6opengl6-dev
   dpkg-dev file desktop-file-utils appstream groff-base gzip
 )
 # A locale that writes numbers with a decimal comma.

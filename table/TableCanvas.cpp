@@ -32,6 +32,8 @@ constexpr int PortraitHeight = 175;
 constexpr int SmallPortraitSize = 89;
 constexpr int BalloonLineMax = 255;
 constexpr int PanelResultMax = 20;
+// A seat's winnings after the deal, in the felt's green.
+const QColor SettledWinColour(0x00, 0x80, 0x00);
 
 constexpr int PanelFontSize = 8;
 constexpr int StakeFontSize = 10;
@@ -596,8 +598,19 @@ QString SeatResultLine(const Game& game, int seat) {
     return Money(who.Bet);
 }
 
+QString SettledResultText(double net) {
+    return net == 0 ? FromText(TextPush) : SignedMoney(net);
+}
+
+QColor SettledResultColour(double net) {
+    if (net == 0)
+        return Qt::black;
+    return net > 0 ? SettledWinColour : Qt::red;
+}
+
 void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,
-                   int seat, QColor colour, int windowWidth, double deviceScale) {
+                   int seat, QColor colour, int windowWidth, double deviceScale,
+                   std::optional<double> settledNet) {
     if (game.SeatCount == 1) {
         colour = QApplication::palette().color(QPalette::Button);
     }
@@ -611,8 +624,13 @@ void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const Spr
     SetTextStyle(painter, PanelFontSize, false, Qt::black);
     WriteAt(painter, 1, 1, QString::fromStdString(who.Name));
     WriteAt(painter, 1, 40, Money(who.Credits));
-    painter.setPen(Qt::red);
-    WriteAt(painter, 1, 20, SeatResultLine(game, seat));
+    if (settledNet) {
+        painter.setPen(SettledResultColour(*settledNet));
+        WriteAt(painter, 1, 20, SettledResultText(*settledNet));
+    } else {
+        painter.setPen(Qt::red);
+        WriteAt(painter, 1, 20, SeatResultLine(game, seat));
+    }
 
     // Large portraits on a wide window or tall panels, small ones on a medium window.
     const int n = who.Number;

@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -160,11 +161,19 @@ QRect CardCell(int cardId, int rank);
 // the first hand's outcome or its stake.
 QString SeatResultLine(const Game& game, int seat);
 
+// What a seat won or lost in the last deal, once it is over: "+$25.00",
+// "\u2212$10.00" or "Push"; and the colour it is written in.
+QString SettledResultText(double net);
+QColor SettledResultColour(double net);
+
 // Draws seat `seat`'s panel picture into `picture` (resized to panelSize table
 // pixels, at `deviceScale` pixels each) on `colour`: name, result line, credits,
-// and the portrait chosen by the window's width and the panel's height.
+// and the portrait chosen by the window's width and the panel's height. Between
+// deals, `settledNet` (what the seat's last deal brought it) takes the result
+// line's place.
 void DrawSeatPanel(QImage& picture, QSize panelSize, const Game& game, const SpriteSheets& sheets,
-                   int seat, QColor colour, int windowWidth, double deviceScale = 1);
+                   int seat, QColor colour, int windowWidth, double deviceScale = 1,
+                   std::optional<double> settledNet = std::nullopt);
 
 // A rectangle of table pixels at a zoom, its edges on the nearest whole pixels.
 QRect Zoomed(const QRect& table, double zoom);

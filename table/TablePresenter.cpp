@@ -168,11 +168,20 @@ void TablePresenter::SetFace(int seat, int frame) {
 void TablePresenter::SeatPanel(int seat, PanelColour colour) {
     if (!isSeat(seat))
         return;
+    panelColours_[seat] = colour;
     SeatPanelView* panel = panels_[seat];
     const QColor fill = colour == PanelColour::Highlight ? PanelYellow : PanelWhite;
+    // While a deal runs the panel shows its stakes and outcomes as they come.
+    const std::optional<double> settled = game_.DealInProgress ? std::nullopt : settled_[seat];
     DrawSeatPanel(panel->picture(), panels_[1]->tableSize(), game_, sheets_, seat, fill,
-                  canvas_.windowWidth(), canvas_.deviceScale());
+                  canvas_.windowWidth(), canvas_.deviceScale(), settled);
     panel->update();
+}
+
+void TablePresenter::showSettledDeal(const SettledNets& nets) {
+    settled_ = nets;
+    for (int seat = 1; seat <= MaxSeats; ++seat)
+        SeatPanel(seat, panelColours_[seat]);
 }
 
 void TablePresenter::ShowBalloon(std::string_view first, std::string_view second) {

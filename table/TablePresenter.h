@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QEventLoop;
 class QTimer;
@@ -48,6 +49,13 @@ public:
     // The bet or decision window that is open follows the seat view to its new
     // place and size (the window was resized or zoomed).
     void placeDealWindows();
+
+    // What each seat won or lost in the deal just over (nothing for a seat
+    // that sat it out, or for all before the first deal of a game): between
+    // deals each panel's result line says it.
+    using SettledNets = std::array<std::optional<double>, MaxSeats + 1>;
+    void showSettledDeal(const SettledNets& nets);
+    const SettledNets& settledDeal() const { return settled_; }
 
     // The program is closing: every wait of the running deal ends at once and
     // the deal's next call to this host calls the deal off (DealCalledOff).
@@ -97,7 +105,9 @@ private:
     BetWindow* betWindow_ = nullptr;
     DecisionWindow* decisionWindow_ = nullptr;
     bool callingOff_ = false;
-    int waits_ = 0;                   // nested waits of the deal right now
+    int waits_ = 0; // nested waits of the deal right now
+    SettledNets settled_{};
+    std::array<PanelColour, MaxSeats + 1> panelColours_{}; // as each panel was drawn last
     QEventLoop* pauseLoop_ = nullptr; // the innermost pause, quit to call the deal off
 };
 

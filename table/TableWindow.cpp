@@ -20,6 +20,7 @@
 #include "table/windows/DecisionWindow.h"
 #include "table/windows/PlayerSetupWindow.h"
 #include "table/windows/SoundWindow.h"
+#include "table/windows/StatisticsWindow.h"
 #include "table/windows/StrategyCardWindow.h"
 
 #include <QAction>
@@ -273,6 +274,8 @@ void TableWindow::createMenus() {
                 [this, s] { setSpeed(static_cast<Speed>(s)); });
     }
     item(options, "StrategyCards1", "Strategy &Cards", &TableWindow::onStrategyCardsChosen);
+    item(options, "Statistics1", "S&tatistics", &TableWindow::onStatisticsChosen)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     createZoomMenu(options);
 
     QMenu* autoDeal = menuBar()->addMenu(QStringLiteral("&Auto Deal"));
@@ -497,19 +500,45 @@ void TableWindow::onDealClicked() {
         StopAutoDeal(game_);
         showAutoDeal();
     }
-    runDeal([this] { PlayDeal(game_, *presenter_); });
+    runDeal([this] { playDealWithStatistics(); });
+}
+
+void TableWindow::playDealWithStatistics() {
+    PlayDealWithStatistics(game_, *presenter_, statistics());
 }
 
 void TableWindow::runDeal(const std::function<void()>& deal) {
     if (!CanStartDeal(game_))
         return; // the Deal button pressed again while a deal runs
+    const int32_t dealsBefore = game_.TotalHands;
     // The running deal never sees its seats or its shoe change under it.
     setNewGameEnabled(false);
     deal();
     setNewGameEnabled(true);
     showAutoDeal();
+    // A deal taken back (nobody bet) or called off leaves the figures as they were.
+    if (game_.TotalHands != dealsBefore && !game_.DealInProgress)
+        dealEnded();
     if (!closeAfterDeal_)
         settingChanged(); // a finished deal moved money: keep it
+}
+
+TableStatistics& TableWindow::statistics() {
+    return statisticsStore_ != nullptr ? statisticsStore_->statistics() : unsavedStatistics_;
+}
+
+void TableWindow::dealEnded() {
+    if (statisticsStore_ != nullptr)
+        statisticsStore_->dealPlayed();
+    TablePresenter::SettledNets nets{};
+    if (const DealSummary* deal = statistics().lastDeal()) {
+        for (int seat = 1; seat <= MaxSeats; ++seat) {
+            if (deal->Seats[seat].Played)
+                nets[seat] = deal->Seats[seat].Net;
+        }
+    }
+    presenter_->showSettledDeal(nets);
+    refreshStatisticsWindow();
 }
 
 void TableWindow::settingChanged() {
@@ -542,7 +571,8 @@ void TableWindow::onNewGameChosen() {
         PlayerSetupWindow setup(game_, settings_, sheets_.Heads, this);
         setup.helpRequested = [this](int context) { help_->ShowTopic(context); };
         setup.editCard = [this](StrategyCard& card) { return editCard(card); };
-        setup.exec();
+        if (setup.exec() == QDialog::Accepted)
+            startGameFigures();
     }
     // The table follows the seats, whether the set-up was confirmed or not.
     ResetForNewGame(game_, *presenter_);
@@ -552,9 +582,12 @@ void TableWindow::onNewGameChosen() {
     repaintTable();
     settingChanged(); // new seats and rules are kept at once
     // New seats or rules, or nothing dealt yet this run: a fresh shoe and a deal.
-    if (NewGameDealsAtOnce(game_))
-        runDeal([this] { ShuffleAndDeal(game_, *presenter_); });
-    else if (autoDealDue)
+    if (NewGameDealsAtOnce(game_)) {
+        runDeal([this] {
+            if (ShuffleInView(game_, *presenter_))
+                playDealWithStatistics();
+        });
+    } else if (autoDealDue)
         autoDealTimer.start(); // automatic dealing goes on where it was
 }
 
@@ -649,13 +682,41 @@ void TableWindow::setFileChooser(std::unique_ptr<FileChooser> files) {
 }
 
 bool TableWindow::editCard(StrategyCard& card) {
-    return StrategyCardWindow::EditCard(card, this,
+    return StrategyCardWindow::EditCard(card, game_.HouseRules, this,
                                         [this](int context) { help_->ShowTopic(context); });
 }
 
 void TableWindow::onStrategyCardsChosen() {
     cardCommand_->run(*files_);
     settingChanged(); // the window's last answer is a setting too
+}
+
+void TableWindow::startGameFigures() {
+    statistics().startNewGame();
+    if (statisticsStore_ != nullptr)
+        statisticsStore_->saveStatisticsSoon();
+    presenter_->showSettledDeal({}); // the last deal was another game's
+    refreshStatisticsWindow();
+}
+
+void TableWindow::refreshStatisticsWindow() {
+    // A closed window is brought up to date when it opens again.
+    if (statisticsWindow_ != nullptr && statisticsWindow_->isVisible())
+        statisticsWindow_->refresh();
+}
+
+void TableWindow::onStatisticsChosen() {
+    if (statisticsWindow_ == nullptr) {
+        statisticsWindow_ = new StatisticsWindow(game_, statistics(), this);
+        statisticsWindow_->figuresReset = [this] {
+            if (statisticsStore_ != nullptr)
+                statisticsStore_->saveStatisticsSoon();
+        };
+    }
+    statisticsWindow_->refresh();
+    statisticsWindow_->show();
+    statisticsWindow_->raise();
+    statisticsWindow_->activateWindow();
 }
 
 void TableWindow::onChangeSoundsChosen() {
@@ -742,6 +803,11 @@ void TableWindow::closeEvent(QCloseEvent* event) {
         closeAfterDeal_ = false;
         return;
     }
+    // The figures are not worth holding the player up: a failure leaves the old file.
+    if (statisticsStore_ != nullptr)
+        statisticsStore_->saveStatisticsNow();
+    if (statisticsWindow_ != nullptr)
+        statisticsWindow_->close();
     help_->close();
     event->accept();
 }

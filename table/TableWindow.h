@@ -8,9 +8,12 @@
 #include "engine/Game.h"
 #include "setup/SettingsStore.h"
 #include "setup/Zoom.h"
+#include "strategy/StatisticsStore.h"
+#include "strategy/TableStatistics.h"
 #include "table/SpriteSheets.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -29,6 +32,7 @@ class FileChooser;
 class HelpViewer;
 class StrategyCardCommand;
 class SeatPanelView;
+class StatisticsWindow;
 class TableCanvas;
 class TablePresenter;
 struct LayoutControls;
@@ -51,6 +55,10 @@ public:
     // Where the settings are kept: after every deal, on every change, at closing.
     // Without a store nothing is written.
     void setStore(SettingsStore* store) { store_ = store; }
+    // Where the statistics are kept: every deal the table plays is noted in
+    // them. Without a store they are kept for this run only.
+    void setStatisticsStore(StatisticsStore* store) { statisticsStore_ = store; }
+    TableStatistics& statistics();
     // Tells the player, once, that the settings folder cannot keep anything.
     void reportSettingsProblem(const std::string& problem);
 
@@ -118,8 +126,13 @@ private:
     void showAutoDeal();
     // A setting changed: the settings file follows.
     void settingChanged();
-    // Plays one deal from start to end and keeps the table that results.
-    void playDeal();
+    // One deal on the table, noted in the statistics.
+    void playDealWithStatistics();
+    // A deal ended: the statistics, their window and the seat panels follow.
+    void dealEnded();
+    // New Game was confirmed: the current game's figures start again.
+    void startGameFigures();
+    void refreshStatisticsWindow();
     // The settings file written at closing, asking again when it cannot be: true
     // when the window may close.
     bool saveForClosing();
@@ -147,12 +160,16 @@ private:
     void onCardCountChosen();
     void onStrategyCardsChosen(); // StrategyCards1: open, edit and save a card file
     void onChangeSoundsChosen();  // ChangeSounds1: the sound choice window
+    void onStatisticsChosen();    // Statistics1: the statistics window, beside the table
     void showProductInformation();
 
     Game& game_;
     TableSettings& settings_;
     SpriteSheets sheets_;
     SettingsStore* store_ = nullptr;
+    StatisticsStore* statisticsStore_ = nullptr;
+    TableStatistics unsavedStatistics_; // without a store
+    QPointer<StatisticsWindow> statisticsWindow_;
     std::string lastSaveError_;
     bool closeQuietly_ = false;   // no questions: the desktop or a signal closes the game
     bool closeAfterDeal_ = false; // closing waits for the called-off deal to unwind

@@ -3,9 +3,17 @@
 // each showing the value of one rule as its caption. The window edits a working
 // copy of the live rules, read when it opens; OK commits the copy and starts the
 // deal counter again, Cancel and the close box leave the live rules as they are.
+//
+// Under the buttons a line gives the house edge of the working copy with basic
+// strategy (the hints' play), measured on worker threads: a moment after each
+// change the run for the rules before it is dropped and a new one starts,
+// refining its figure until the interval is narrow enough. A click never waits
+// for it, and the run stops when the window closes.
 
 #include "engine/HouseRules.h"
 #include "setup/RuleCaptions.h"
+#include "strategy/Evaluation.h"
+#include "table/FiguresJob.h"
 
 #include <QDialog>
 
@@ -13,7 +21,9 @@
 #include <functional>
 #include <string>
 
+class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace dealmoor {
 
@@ -34,6 +44,18 @@ public:
     // The rules as the buttons show them, not yet in play.
     const HouseRules& workingCopy() const { return working_; }
 
+    // How far the house edge is measured: at most plan.Deals deals, until the
+    // interval's half-width is `precision` (by default up to 40,000,000 deals,
+    // to within 0.05%).
+    void setEdgePlan(const SimulationPlan& plan, double precision);
+    // Whether the house edge is being measured or waits to be.
+    bool measuringEdge() const;
+    // Whether a measurement, stopped or not, still has a thread.
+    bool edgeThreadsLeft() const { return job_.running() || job_.stopping() > 0; }
+
+public slots:
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -46,9 +68,18 @@ private:
     void onStandardRulesClicked();    // Button12 "Use Standard Rules"
     void onOkClicked();               // BitBtn8
     void requestHelp();
+    // The working copy changed: the edge shown is no longer its own.
+    void rulesChanged();
+    void measureEdge();
+    void showEdge(const HouseEdge& figures);
 
     Game& game_;
     HouseRules working_;
+    SimulationPlan edgePlan_;
+    double edgePrecision_ = HouseEdgePrecision;
+    FiguresJob job_;
+    QLabel* edge_ = nullptr;                                  // the house edge with basic strategy
+    QTimer* edgeDelay_ = nullptr;                             // a run starts once the clicks pause
     std::array<QPushButton*, RuleButtonCount + 1> options_{}; // Button1..Button14
 };
 

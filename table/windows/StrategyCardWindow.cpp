@@ -4,14 +4,19 @@
 #include "strategy/StrategyCardEditing.h"
 #include "table/Keyboard.h"
 #include "table/ModalOverlay.h"
+#include "table/MoneyText.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygon>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringDecoder>
@@ -21,6 +26,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace dealmoor {
 
@@ -51,6 +57,50 @@ constexpr int LabelPadding = 8; // the widest label keeps this much room in its 
 
 constexpr int CornerTimerMs = 20;
 constexpr int CodeRole = Qt::UserRole; // the cell's action code, which may be none of the six
+constexpr int DiffersRole = Qt::UserRole + 1; // the hints play the cell otherwise
+
+// The mark of a cell the hints play otherwise: a dark triangle in the cell's
+// top right corner, edged in white so that it shows on every action's colour.
+constexpr int MarkSize = 8;
+const QColor MarkFill(0x10, 0x10, 0x10);
+const QColor MarkEdge = Qt::white;
+
+// ---- The card test
+
+// Every test deals the same shoes, so two versions of a card tested one after
+// the other are compared on the same cards as well.
+constexpr int64_t TestDeals = 2'000'000;
+constexpr uint32_t TestSeed = 1997;
+constexpr int ProgressSteps = 1000;
+
+const char* const TestCaption = "&Test";
+const char* const StopCaption = "S&top";
+const char* const TestTip = "Plays this card as one seat under the house rules in play, side by "
+                            "side with the hints' strategy on the same shuffled shoes";
+const char* const LegendText = "\u25E5 marks the cells the hints play otherwise (%1)";
+const char* const LegendTip = "A mark in a cell's corner: this card plays that hand otherwise "
+                              "than the hints do under the house rules in play. The cell's "
+                              "tooltip says what the hints play there.";
+const char* const HintsPlayTip = "The hints play %1 here";
+const char* const DealsPlayed = "%1 of %2 deals";
+const char* const TestedOver = "Tested over %1 deals in %2 s";
+const char* const StoppedAfter = "Stopped after %1 deals";
+const char* const CardChanged = "The card changed: Test tries it as it is now";
+const char* const NothingToTest = "These house rules take no stake: there is nothing to play";
+const char* const TestFailed = "The test could not be finished";
+const char* const CardResult = "This card: %1";
+const char* const HintsResult = "The hints' strategy: %1";
+const char* const ResultTip = "What the strategy won per unit of initial bet (a loss when "
+                              "negative), with its 95% interval";
+const char* const LosesMore = "This card loses %1 more than the hints' strategy.";
+const char* const WinsMore = "This card wins %1 more than the hints' strategy.";
+const char* const Level =
+    "This card and the hints' strategy are level: %1 apart, which is within chance.";
+const char* const PlaysAsHints = "This card played every hand of the test as the hints' strategy.";
+
+QString count(int64_t number) {
+    return QLocale().toString(static_cast<qlonglong>(number));
+}
 
 // The rows that end the pairs and the soft totals: a printed chart rules a
 // heavier line under them.
@@ -138,8 +188,19 @@ QFont cellFont() {
     return font;
 }
 
+void paintMark(QPainter& painter, const QRect& cell) {
+    const QPolygon corner({QPoint(cell.right() - MarkSize, cell.top()),
+                           QPoint(cell.right(), cell.top()),
+                           QPoint(cell.right(), cell.top() + MarkSize)});
+    painter.setPen(MarkEdge);
+    painter.setBrush(MarkFill);
+    painter.drawPolygon(corner);
+    painter.setBrush(Qt::NoBrush);
+}
+
 // Every cell painted in its action's colour with its label centred, the
-// current cell framed, and the groups of hands ruled off.
+// cells the hints play otherwise marked, the current cell framed, and the
+// groups of hands ruled off.
 class CardCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -159,6 +220,8 @@ public:
             painter->fillRect(QRect(option.rect.left(), option.rect.bottom() - GroupRuleWidth + 1,
                                     option.rect.width(), GroupRuleWidth),
                               Rule);
+        if (index.data(DiffersRole).toBool())
+            paintMark(*painter, cell);
         if (option.state & QStyle::State_HasFocus) {
             painter->setPen(QPen(CurrentFrame, 2));
             painter->drawRect(cell.adjusted(1, 1, -1, -1));
@@ -208,8 +271,10 @@ private:
     const QLabel& source_;
 };
 
-StrategyCardWindow::StrategyCardWindow(StrategyCard& card, QWidget* parent)
-    : QDialog(parent), card_(card) {
+StrategyCardWindow::StrategyCardWindow(StrategyCard& card, const HouseRules& rules, QWidget* parent)
+    : QDialog(parent), card_(card), rules_(rules), job_(*this) {
+    testPlan_.Deals = TestDeals;
+    testPlan_.Seed = TestSeed;
     setObjectName(QStringLiteral("StrCard"));
     setWindowTitle(QString::fromLatin1(Caption));
     setSizeGripEnabled(true);
@@ -228,6 +293,9 @@ StrategyCardWindow::StrategyCardWindow(StrategyCard& card, QWidget* parent)
     cornerTimer_->setInterval(CornerTimerMs);
     cornerTimer_->setSingleShot(true);
     connect(cornerTimer_, &QTimer::timeout, this, &StrategyCardWindow::paintCorner);
+    createTestPanel();
+    // The chart, the test under it, then along the bottom: Cancel, the title, Save.
+    SetTabOrder({grid_, test_, cancel_, title_, save_});
 
     SetHelpContext(this, HelpStrategyCard);
     showCard();
@@ -236,6 +304,7 @@ StrategyCardWindow::StrategyCardWindow(StrategyCard& card, QWidget* parent)
     placeControls();
 }
 
+// The test's threads are joined (job_) before anything they post could arrive.
 StrategyCardWindow::~StrategyCardWindow() = default;
 
 void StrategyCardWindow::createGrid() {
@@ -326,13 +395,59 @@ void StrategyCardWindow::createButtons() {
     cancel_->setAutoDefault(false);
     cancel_->move(CancelLeft, 0);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    // The chart, then along the bottom: Cancel, the title, Save.
-    SetTabOrder({grid_, cancel_, title_, save_});
 }
 
-bool StrategyCardWindow::EditCard(StrategyCard& card, QWidget* parent,
+void StrategyCardWindow::createTestPanel() {
+    testPanel_ = new QWidget(this);
+    testPanel_->setObjectName(QStringLiteral("CardTest"));
+    auto* layout = new QGridLayout(testPanel_);
+    layout->setContentsMargins(CancelLeft, 4, SaveRightGap, 0);
+    layout->setVerticalSpacing(2);
+
+    test_ = new QPushButton(QString::fromLatin1(TestCaption), testPanel_);
+    test_->setObjectName(QStringLiteral("TestCard"));
+    test_->setToolTip(QString::fromLatin1(TestTip));
+    test_->setAutoDefault(false);
+    connect(test_, &QPushButton::clicked, this, &StrategyCardWindow::onTestClicked);
+    legend_ = new QLabel(testPanel_);
+    legend_->setObjectName(QStringLiteral("MarkLegend"));
+    legend_->setToolTip(QString::fromLatin1(LegendTip));
+
+    progress_ = new QProgressBar(testPanel_);
+    progress_->setObjectName(QStringLiteral("TestProgress"));
+    progress_->setRange(0, ProgressSteps);
+    progress_->setTextVisible(false);
+    auto label = [this](const char* name, const char* tip) {
+        auto* shown = new QLabel(testPanel_);
+        shown->setObjectName(QString::fromLatin1(name));
+        if (tip != nullptr)
+            shown->setToolTip(QString::fromLatin1(tip));
+        return shown;
+    };
+    deals_ = label("TestDeals", nullptr);
+    cardResult_ = label("CardResult", ResultTip);
+    hintsResult_ = label("HintsResult", ResultTip);
+    difference_ = label("TestDifference", nullptr);
+    QFont bold = difference_->font();
+    bold.setBold(true);
+    difference_->setFont(bold);
+    difference_->setWordWrap(true);
+
+    layout->addWidget(test_, 0, 0);
+    layout->addWidget(legend_, 0, 1, 1, 2);
+    layout->addWidget(progress_, 1, 0, 1, 2);
+    layout->addWidget(deals_, 1, 2);
+    layout->addWidget(cardResult_, 2, 0, 1, 2);
+    layout->addWidget(hintsResult_, 2, 2);
+    layout->addWidget(difference_, 3, 0, 1, 3);
+    layout->setColumnStretch(1, 1);
+    layout->setColumnStretch(2, 1);
+    showResultLines(false);
+}
+
+bool StrategyCardWindow::EditCard(StrategyCard& card, const HouseRules& rules, QWidget* parent,
                                   const std::function<void(int)>& help) {
-    StrategyCardWindow window(card, parent);
+    StrategyCardWindow window(card, rules, parent);
     window.helpRequested = help;
     window.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
     return window.exec() == QDialog::Accepted;
@@ -347,6 +462,24 @@ void StrategyCardWindow::showCard() {
         for (int column = 1; column <= CardColumns; ++column)
             showCell(column, row);
     }
+    showMarks();
+}
+
+void StrategyCardWindow::showMarks() {
+    const CardAdvice advice = CompareWithHints(rules_, card_);
+    int marked = 0;
+    for (int row = 1; row <= CardRows; ++row) {
+        for (int column = 1; column <= CardColumns; ++column) {
+            const CellAdvice& cell = advice[StrategyCard::cellIndex(column, row)];
+            QTableWidgetItem* item = grid_->item(row - 1, column - 1);
+            item->setData(DiffersRole, cell.Differs);
+            item->setToolTip(cell.Differs
+                                 ? QString::fromLatin1(HintsPlayTip).arg(labelOf(cell.HintCode))
+                                 : QString());
+            marked += cell.Differs ? 1 : 0;
+        }
+    }
+    legend_->setText(QString::fromUtf8(LegendText).arg(marked));
 }
 
 void StrategyCardWindow::showCell(int column, int row) {
@@ -359,8 +492,114 @@ void StrategyCardWindow::showCell(int column, int row) {
 void StrategyCardWindow::onCellChosen(int gridRow, int gridColumn) {
     const int column = gridColumn + 1;
     const int row = gridRow + 1;
-    if (ClickCell(card_, column, row))
-        showCell(column, row);
+    if (!ClickCell(card_, column, row))
+        return;
+    showCell(column, row);
+    showMarks();
+    // Figures of the card as it was no longer say anything about it.
+    if (testing_)
+        stopTest(QString::fromLatin1(CardChanged));
+    else if (!deals_->isHidden())
+        deals_->setText(QString::fromLatin1(CardChanged));
+}
+
+// ---- The card test
+
+void StrategyCardWindow::onTestClicked() {
+    if (testing_)
+        stopTest(QString::fromLatin1(StoppedAfter).arg(count(testedDeals_)));
+    else
+        startTest();
+}
+
+void StrategyCardWindow::setTesting(bool testing) {
+    testing_ = testing;
+    test_->setText(QString::fromLatin1(testing ? StopCaption : TestCaption));
+}
+
+void StrategyCardWindow::showResultLines(bool shown) {
+    for (QWidget* line : {static_cast<QWidget*>(progress_), static_cast<QWidget*>(deals_),
+                          static_cast<QWidget*>(cardResult_), static_cast<QWidget*>(hintsResult_),
+                          static_cast<QWidget*>(difference_)})
+        line->setVisible(shown);
+    placeControls();
+}
+
+void StrategyCardWindow::startTest() {
+    setTesting(true);
+    progress_->setValue(0);
+    testedDeals_ = 0;
+    testClock_.start();
+    deals_->setText(QString::fromLatin1(DealsPlayed).arg(count(0), count(testPlan_.Deals)));
+    cardResult_->clear();
+    hintsResult_->clear();
+    difference_->clear();
+    showResultLines(true);
+    // The worker plays copies: the grid may change while it runs.
+    const StrategyCard card = card_;
+    const HouseRules rules = rules_;
+    const SimulationPlan plan = testPlan_;
+    job_.start(
+        [this, card, rules, plan](const std::atomic<bool>& stop, const FiguresJob::Post& post) {
+            const CardTestOutcome outcome = TestStrategyCard(
+                rules, card, plan,
+                [this, &post](const CardTest& figures) {
+                    post([this, figures] { showTestFigures(figures); });
+                },
+                stop);
+            post([this, outcome] { testEnded(outcome); });
+        },
+        [this] {
+            setTesting(false);
+            deals_->setText(QString::fromLatin1(TestFailed));
+        });
+}
+
+void StrategyCardWindow::stopTest(const QString& why) {
+    job_.cancel();
+    setTesting(false);
+    deals_->setText(why);
+}
+
+void StrategyCardWindow::showTestFigures(const CardTest& figures) {
+    testedDeals_ = figures.deals();
+    const int64_t planned = std::max<int64_t>(testPlan_.Deals, 1);
+    progress_->setValue(static_cast<int>(ProgressSteps * figures.deals() / planned));
+    deals_->setText(
+        QString::fromLatin1(DealsPlayed).arg(count(figures.deals()), count(testPlan_.Deals)));
+    const RatioEstimate card = EstimatePerUnit(figures.Card);
+    const RatioEstimate hints = EstimatePerUnit(figures.Hints);
+    cardResult_->setText(
+        QString::fromLatin1(CardResult).arg(PercentWithInterval(card.PerUnit, card.HalfWidth)));
+    hintsResult_->setText(
+        QString::fromLatin1(HintsResult).arg(PercentWithInterval(hints.PerUnit, hints.HalfWidth)));
+    difference_->setText(DifferenceInWords(EstimatePerUnit(figures.Difference)));
+}
+
+void StrategyCardWindow::testEnded(const CardTestOutcome& outcome) {
+    setTesting(false);
+    if (!outcome.Playable) {
+        deals_->setText(QString::fromLatin1(NothingToTest));
+        return;
+    }
+    showTestFigures(outcome.Figures);
+    if (outcome.End != RunEnd::Stopped) {
+        progress_->setValue(ProgressSteps);
+        const double seconds = static_cast<double>(testClock_.elapsed()) / 1000.0;
+        deals_->setText(
+            QString::fromLatin1(TestedOver)
+                .arg(count(outcome.Figures.deals()), QLocale().toString(seconds, 'f', 1)));
+    }
+}
+
+QString StrategyCardWindow::DifferenceInWords(const RatioEstimate& difference) {
+    const double apart = std::abs(difference.PerUnit);
+    const QString figure = PercentWithInterval(apart, difference.HalfWidth);
+    if (apart == 0 && difference.HalfWidth == 0)
+        return QString::fromLatin1(PlaysAsHints);
+    if (apart <= difference.HalfWidth)
+        return QString::fromLatin1(Level).arg(figure);
+    return QString::fromLatin1(difference.PerUnit < 0 ? LosesMore : WinsMore).arg(figure);
 }
 
 bool StrategyCardWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -376,6 +615,9 @@ bool StrategyCardWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- Closing
 
 void StrategyCardWindow::done(int result) {
+    // A test stops with its window, its threads joined before the window goes.
+    job_.stop();
+    setTesting(false);
     storeTitle();
     QDialog::done(result);
 }
@@ -389,6 +631,13 @@ void StrategyCardWindow::storeTitle() {
 
 // ---- Size and place
 
+bool StrategyCardWindow::event(QEvent* event) {
+    // The test panel grows and shrinks with its lines: the grid gives way.
+    if (event->type() == QEvent::LayoutRequest && testPanel_ != nullptr)
+        placeControls();
+    return QDialog::event(event);
+}
+
 void StrategyCardWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (isMinimized())
@@ -401,7 +650,10 @@ void StrategyCardWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void StrategyCardWindow::placeControls() {
-    grid_->setGeometry(0, 0, width(), height() - BelowGrid);
+    const int panelHeight = testPanel_->sizeHint().height();
+    const int gridHeight = height() - BelowGrid - panelHeight;
+    grid_->setGeometry(0, 0, width(), gridHeight);
+    testPanel_->setGeometry(0, gridHeight, width(), panelHeight);
     const int buttonTop = height() - ButtonSize.height() - ButtonBottomGap;
     save_->move(width() - ButtonSize.width() - SaveRightGap, buttonTop);
     cancel_->move(cancel_->x(), buttonTop);

@@ -16,17 +16,30 @@
 // the headings are the grid's fixed header rows, which stay in view when the
 // grid scrolls. Also Edit1 (title), BitBtn1 "&Save", BitBtn2 "&Cancel",
 // Image1 (the hidden corner picture) and Timer1 (20 ms, one-shot).
+//
+// Under the grid the card can be tested: "Test" plays the card as one seat
+// under the house rules in play, side by side with the hints' strategy on the
+// same shoes, on worker threads; the panel shows the progress, each
+// strategy's result per unit of initial bet and the difference between them,
+// each with its 95% interval. The button stops the test; closing the window or
+// changing a cell stops it too. Cells where the card plays otherwise than the
+// hints under those rules carry a mark in their corner.
 
+#include "engine/HouseRules.h"
+#include "strategy/Evaluation.h"
 #include "strategy/StrategyCardEditing.h"
+#include "table/FiguresJob.h"
 
 #include <QColor>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
 
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QTimer;
@@ -50,16 +63,29 @@ CellColours ColoursOfAction(CardAction action);
 class StrategyCardWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit StrategyCardWindow(StrategyCard& card, QWidget* parent = nullptr);
+    // `rules`: the house rules in play, which the card is tested and marked under.
+    explicit StrategyCardWindow(StrategyCard& card, const HouseRules& rules = HouseRules{},
+                                QWidget* parent = nullptr);
     ~StrategyCardWindow() override;
 
     // Opens a window over `card`, waits until it closes and returns true when
     // it was closed with Save (false after Cancel, Escape or the close box).
     // `help` opens a help topic for F1. The table window's Strategy Cards
     // command and the player set-up window's Strategy buttons both edit a card
-    // through this, e.g. as a std::function<bool(StrategyCard&)>.
-    static bool EditCard(StrategyCard& card, QWidget* parent,
+    // through this, with the live rules, e.g. as a std::function<bool(StrategyCard&)>.
+    static bool EditCard(StrategyCard& card, const HouseRules& rules, QWidget* parent,
                          const std::function<void(int)>& help = {});
+
+    // How long a test runs and on which shoes (2,000,000 deals by default).
+    void setTestPlan(const SimulationPlan& plan) { testPlan_ = plan; }
+    // Whether a card test is running now.
+    bool testing() const { return testing_; }
+    // Whether the work of a test, stopped or not, still has a thread.
+    bool testThreadsLeft() const { return job_.running() || job_.stopping() > 0; }
+
+    // The card's result less the hints' strategy's, per unit of initial bet,
+    // as the panel puts it in words.
+    static QString DifferenceInWords(const RatioEstimate& difference);
 
     // Opens a help topic (F1).
     std::function<void(int)> helpRequested;
@@ -71,6 +97,7 @@ public slots:
     void done(int result) override;
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -79,22 +106,48 @@ protected:
 private:
     void createGrid();
     void createButtons();
+    void createTestPanel();
     void showCard();
     void showCell(int column, int row);
+    // The corner marks of the cells where the card parts from the hints.
+    void showMarks();
     void onCellChosen(int gridRow, int gridColumn);
     void placeControls();
     void paintCorner();
     void storeTitle();
 
+    void onTestClicked();
+    void startTest();
+    // The player stopped the test, or the card changed under it.
+    void stopTest(const QString& why);
+    void showTestFigures(const CardTest& figures);
+    void testEnded(const CardTestOutcome& outcome);
+    void showResultLines(bool shown);
+    void setTesting(bool testing);
+
     StrategyCard& card_;
-    QString shownTitle_;  // the title as the field first showed it
-    QTableWidget* grid_;  // StringGrid1
-    QLineEdit* title_;    // Edit1
-    QPushButton* save_;   // BitBtn1 "&Save"
-    QPushButton* cancel_; // BitBtn2 "&Cancel"
-    QLabel* picture_;     // Image1: the corner picture's source, never shown itself
-    QTimer* cornerTimer_; // Timer1
-    CardCorner* corner_;  // paints the corner picture over the grid's corner
+    const HouseRules rules_;
+    SimulationPlan testPlan_;
+    FiguresJob job_;
+    bool testing_ = false;
+    int64_t testedDeals_ = 0;      // deals in the figures shown
+    QElapsedTimer testClock_;      // how long the test took, for the player
+    QString shownTitle_;           // the title as the field first showed it
+    QTableWidget* grid_;           // StringGrid1
+    QLineEdit* title_;             // Edit1
+    QPushButton* save_;            // BitBtn1 "&Save"
+    QPushButton* cancel_;          // BitBtn2 "&Cancel"
+    QLabel* picture_;              // Image1: the corner picture's source, never shown itself
+    QTimer* cornerTimer_;          // Timer1
+    CardCorner* corner_;           // paints the corner picture over the grid's corner
+    QWidget* testPanel_ = nullptr; // under the grid: the card test and the marks' legend
+    QPushButton* test_;            // "&Test", "S&top" while a test runs
+    QLabel* legend_;               // what the corner marks mean
+    QProgressBar* progress_;
+    QLabel* deals_;       // deals played, or how the test ended
+    QLabel* cardResult_;  // the card's result per unit of initial bet
+    QLabel* hintsResult_; // the hints' strategy's
+    QLabel* difference_;  // the difference, in words
     bool shown_ = false;
 };
 

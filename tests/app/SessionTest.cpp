@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "engine/Characters.h"
 #include "engine/StrategyCard.h"
+#include "strategy/StatisticsFile.h"
 #include "strategy/StrategyFile.h"
 #include "tests/platform/TempFolder.h"
 
@@ -11,8 +12,10 @@
 
 #include <sys/mount.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -194,6 +197,71 @@ TEST_F(SessionTest, ASettingsFolderThatCannotKeepAnythingIsNamed) {
     Session nowhere(dir / "prog/", dir / "no/such/folder/");
     ASSERT_TRUE(nowhere.SettingsProblem().has_value());
     EXPECT_NE(nowhere.SettingsProblem()->find(dir / "no/such/folder/"), std::string::npos);
+}
+
+// Figures that differ from fresh ones: seat 3 played seven deals.
+void SeatThreePlayedSeven(TableStatistics& statistics) {
+    std::array<SeatStatistics, MaxSeats + 1> seats{};
+    seats[3].SinceGameBegan.Deals = 7;
+    seats[3].SinceReset.Deals = 7;
+    seats[3].Credits = {4990, 5010, 5000, 4995, 5005, 5015, 5020};
+    statistics.restore(seats, 7);
+}
+
+TEST_F(SessionTest, AMissingOrDamagedStatisticsFileStartsTheFiguresAfresh) {
+    const std::string path = dir / "config/DMOOR.STS";
+    struct Case {
+        const char* what;
+        std::function<void()> lay;
+        StatisticsLoad load;
+    };
+    const Case cases[] = {
+        {"no file", [] {}, StatisticsLoad::Missing},
+        {"not a statistics file", [&] { WriteFile(path, "[GameSettings]\nSpeed=1\n"); },
+         StatisticsLoad::Damaged},
+        {"cut short", [&] { WriteFile(path, "Dealmoor statistics 1\ngame-deals 3\ntally 1 ga"); },
+         StatisticsLoad::Damaged},
+        {"a folder", [&] { std::filesystem::create_directories(path); }, StatisticsLoad::Damaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(path);
+        c.lay();
+        const auto session = started();
+        EXPECT_EQ(session->statisticsLoad(), c.load);
+        EXPECT_EQ(session->statistics().seats(), TableStatistics().seats());
+        EXPECT_EQ(session->statistics().gameDeals(), 0);
+        EXPECT_EQ(session->game().SeatCount, MaxSeats) << "the game starts as ever";
+    }
+}
+
+TEST_F(SessionTest, StatisticsAreWrittenEveryFiftyDealsAndAtClosing) {
+    const std::string path = dir / "config/DMOOR.STS";
+    {
+        auto session = started();
+        SeatThreePlayedSeven(session->statistics());
+        for (int deal = 1; deal < StatisticsSaveDeals; ++deal)
+            session->dealPlayed();
+    } // waits for any write handed over: there was none
+    EXPECT_FALSE(std::filesystem::exists(path));
+    {
+        auto session = started();
+        SeatThreePlayedSeven(session->statistics());
+        for (int deal = 1; deal <= StatisticsSaveDeals; ++deal)
+            session->dealPlayed();
+    }
+    {
+        const auto session = started();
+        EXPECT_EQ(session->statisticsLoad(), StatisticsLoad::Loaded);
+        EXPECT_EQ(session->statistics().seat(3).SinceReset.Deals, 7);
+        EXPECT_EQ(session->statistics().gameDeals(), 7);
+        // A reset is kept at closing even when the background has not written it yet.
+        session->saveStatisticsSoon();
+        session->statistics().reset();
+        EXPECT_TRUE(session->saveStatisticsNow());
+    }
+    const auto after = started();
+    EXPECT_EQ(after->statistics().seat(3).SinceReset.Deals, 0);
 }
 
 } // namespace

@@ -4,13 +4,17 @@
 
 #include "table/windows/HouseRulesWindow.h"
 #include "engine/Game.h"
+#include "strategy/Evaluation.h"
 #include "table/ModalOverlay.h"
+#include "table/MoneyText.h"
 
 #include "TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
 
+#include <atomic>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -45,6 +49,24 @@ struct Rules {
             button(name)->click();
     }
 };
+
+// A measurement short enough for the sanitizer build: to within 0.5%.
+SimulationPlan shortEdgePlan(uint32_t seed) {
+    SimulationPlan plan;
+    plan.Deals = 2'000'000;
+    plan.Seed = seed;
+    plan.ChunkDeals = 10'000;
+    return plan;
+}
+constexpr double ShortEdgePrecision = 0.005;
+
+// The library's own figure for the rules, as the line words it.
+QString edgeLine(const HouseRules& rules, const SimulationPlan& plan) {
+    const std::atomic<bool> never{false};
+    const RatioEstimate edge =
+        MeasureHouseEdge(rules, plan, ShortEdgePrecision, {}, never).Figures.edge();
+    return "House edge with basic strategy: " + PercentWithInterval(edge.PerUnit, edge.HalfWidth);
+}
 
 // Live rules only a settings file could hold.
 HouseRules OddRules() {
@@ -185,6 +207,55 @@ private slots:
         QCOMPARE(rules.caption("Button11"), "No Special Payoffs");
         rules.click("BitBtn7");
         QVERIFY(rules.game.HouseRules == OddRules());
+    }
+
+    void theHouseEdgeOfTheRulesFollowsEveryChange() {
+        Rules rules;
+        QLabel* edge = rules.window->findChild<QLabel*>(QStringLiteral("HouseEdge"));
+        QCOMPARE(edge->text(),
+                 QString::fromUtf8("House edge with basic strategy: computing\u2026"));
+        const SimulationPlan plan = shortEdgePlan(5);
+        rules.window->setEdgePlan(plan, ShortEdgePrecision);
+        QTRY_VERIFY_WITH_TIMEOUT(!rules.window->measuringEdge(), 120000);
+        // The standard rules: the library's figure on the same shoes.
+        QCOMPARE(edge->text(), edgeLine(HouseRules{}, plan));
+
+        // And within its interval of the figure measured on other shoes.
+        const std::atomic<bool> never{false};
+        const RatioEstimate line =
+            MeasureHouseEdge(HouseRules{}, plan, ShortEdgePrecision, {}, never).Figures.edge();
+        const RatioEstimate other =
+            MeasureHouseEdge(HouseRules{}, shortEdgePlan(77), ShortEdgePrecision, {}, never)
+                .Figures.edge();
+        QVERIFY(std::abs(line.PerUnit - other.PerUnit) <= line.HalfWidth + other.HalfWidth);
+
+        // A click is answered at once: the old figure goes, the new rules are measured.
+        rules.click("Button10"); // blackjack pays 2-1
+        QCOMPARE(edge->text(),
+                 QString::fromUtf8("House edge with basic strategy: computing\u2026"));
+        QCOMPARE(rules.caption("Button10"), "Blackjack pays 2-1");
+        QVERIFY(rules.window->measuringEdge());
+        QTRY_VERIFY_WITH_TIMEOUT(!rules.window->measuringEdge(), 120000);
+        HouseRules generous;
+        generous.BlackjackPays = 2.0;
+        // A blackjack paid 2 to 1 hands the edge to the player.
+        QCOMPARE(edge->text(), edgeLine(generous, plan) + ", in the player's favour");
+    }
+
+    void closingStopsTheMeasurement() {
+        Rules rules;
+        SimulationPlan endless = shortEdgePlan(3);
+        endless.Deals = 1'000'000'000;
+        rules.window->setEdgePlan(endless, 0.00001);
+        QTRY_VERIFY_WITH_TIMEOUT(rules.window->edgeThreadsLeft(), 10000);
+        QLabel* edge = rules.window->findChild<QLabel*>(QStringLiteral("HouseEdge"));
+        QTRY_VERIFY_WITH_TIMEOUT(edge->text().contains("\u00B1"), 60000); // figures come in
+        // Clicks in a row while it runs: each run is dropped as the next comes.
+        rules.click("Button8", 3);
+        QVERIFY(rules.window->measuringEdge());
+        rules.window->close();
+        QVERIFY(!rules.window->measuringEdge());
+        QVERIFY(!rules.window->edgeThreadsLeft());
     }
 
     void everyHelpOpensTheRulesTopic() {

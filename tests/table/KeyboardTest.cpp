@@ -390,7 +390,7 @@ private slots:
                  window->show();
                  return std::unique_ptr<QWidget>(std::move(window));
              },
-             {"StringGrid1", "BitBtn2", "Edit1", "BitBtn1"}},
+             {"StringGrid1", "TestCard", "BitBtn2", "Edit1", "BitBtn1"}},
             {"sound",
              [&] {
                  auto window =

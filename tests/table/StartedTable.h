@@ -29,7 +29,10 @@ struct StartedTable {
     std::unique_ptr<Session> session = started();
     TableWindow window{session->game(), session->settings()};
 
-    StartedTable() { window.setStore(session.get()); }
+    StartedTable() {
+        window.setStore(session.get());
+        window.setStatisticsStore(session.get());
+    }
 
     Game& game() { return session->game(); }
     TableSettings& settings() { return session->settings(); }

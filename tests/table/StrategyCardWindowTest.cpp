@@ -4,21 +4,28 @@
 
 #include "table/windows/StrategyCardWindow.h"
 #include "engine/StrategyCard.h"
+#include "strategy/Evaluation.h"
 #include "strategy/StrategyCardEditing.h"
 #include "strategy/StrategyFile.h"
+#include "table/MoneyText.h"
 
 #include "TestSupport.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
 #include <QTableWidget>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 using namespace dealmoor;
 using namespace dealmoor::testing;
@@ -61,6 +68,42 @@ void clickCell(QWidget* window, int column, int row) {
     QTableWidgetItem* item = grid->item(row - 1, column - 1);
     grid->scrollToItem(item);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
+}
+
+// The row of hard 11 on the card.
+constexpr int Hard11 = 28;
+
+// The default card, but standing on hard 11 against every up card: a known bad play.
+StrategyCard standsOnEleven() {
+    StrategyCard card;
+    FillDefaultTable(card);
+    for (int column = 1; column <= CardColumns; ++column)
+        card.cell(column, Hard11) = 'S';
+    return card;
+}
+
+// A test short enough for the sanitizer build, in chunks so that progress shows.
+SimulationPlan shortTest(int64_t deals) {
+    SimulationPlan plan;
+    plan.Deals = deals;
+    plan.Seed = 11;
+    plan.ChunkDeals = 5'000;
+    return plan;
+}
+
+QString labelText(QWidget* window, const char* name) {
+    return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+// The threads of this process, as the kernel counts them.
+int threadsOfProcess() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Threads:", 0) == 0)
+            return std::stoi(line.substr(8));
+    }
+    return -1;
 }
 
 // WCAG's contrast ratio of two colours.
@@ -225,7 +268,7 @@ private slots:
             else
                 buttonOf(window, closeBy.toLatin1().constData())->click();
         });
-        QCOMPARE(StrategyCardWindow::EditCard(card, nullptr), saved);
+        QCOMPARE(StrategyCardWindow::EditCard(card, HouseRules{}, nullptr), saved);
         QVERIFY(poller.acted());
         QCOMPARE(QString::fromStdString(card.titleText()), typed.left(40));
         // The cell changed at the click, whatever the answer.
@@ -245,7 +288,7 @@ private slots:
             QCOMPARE(titleOf(window)->text(), QStringLiteral("Caf\u00E9 card"));
             buttonOf(window, "BitBtn1")->click();
         });
-        QVERIFY(StrategyCardWindow::EditCard(card, nullptr));
+        QVERIFY(StrategyCardWindow::EditCard(card, HouseRules{}, nullptr));
         QVERIFY(poller.acted());
         QVERIFY(sameBytes(card, before));
     }
@@ -272,7 +315,11 @@ private slots:
         const int w = window.width();
         const int h = window.height();
 
-        QCOMPARE(gridOf(&window)->geometry(), QRect(0, 0, w, h - 48));
+        // The card test's panel lies between the grid and the buttons.
+        const QWidget* panel = window.findChild<QWidget*>(QStringLiteral("CardTest"));
+        const int gridHeight = h - 48 - panel->height();
+        QCOMPARE(gridOf(&window)->geometry(), QRect(0, 0, w, gridHeight));
+        QCOMPARE(panel->geometry(), QRect(0, gridHeight, w, panel->height()));
         QPushButton* save = buttonOf(&window, "BitBtn1");
         QPushButton* cancel = buttonOf(&window, "BitBtn2");
         QCOMPARE(save->size(), QSize(121, 33));
@@ -338,6 +385,187 @@ private slots:
         QVERIFY2(dealer.red() > 150 && dealer.blue() < 60 && dealer.green() < 60, "red above");
         QVERIFY2(player.blue() > 150 && player.red() < 60 && player.green() < 60, "blue below");
         window.close();
+    }
+
+    void cellsThatPartFromTheHintsAreMarkedAndFollowTheClicks() {
+        StrategyCard card = standsOnEleven();
+        StrategyCardWindow window(card, HouseRules{});
+        QTableWidget* grid = gridOf(&window);
+        // The standard rules double 11 against 2 to 10 and hit it against an ace.
+        for (int column = 1; column <= CardColumns; ++column) {
+            const QString hint = column == CardColumns ? "Hit" : "Double/Hit";
+            QCOMPARE(grid->item(Hard11 - 1, column - 1)->toolTip(),
+                     QStringLiteral("The hints play %1 here").arg(hint));
+        }
+        QVERIFY(grid->item(Hard11, 0)->toolTip().isEmpty()); // hard 10 as the hints play it
+        const auto marks = [](const StrategyCard& shown) {
+            const CardAdvice advice = CompareWithHints(HouseRules{}, shown);
+            return QStringLiteral("(%1)").arg(std::count_if(
+                advice.begin(), advice.end(), [](const CellAdvice& cell) { return cell.Differs; }));
+        };
+        QVERIFY(labelText(&window, "MarkLegend").endsWith(marks(card)));
+
+        // The marks are painted with the action colours still showing around them.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTableWidgetItem* marked = grid->item(Hard11 - 1, 0);
+        QTableWidgetItem* plain = grid->item(Hard11, 0);
+        grid->scrollToItem(marked);
+        const QImage shot = grid->viewport()->grab().toImage();
+        const qreal ratio = grid->devicePixelRatio();
+        auto corner = [&](QTableWidgetItem* item) {
+            const QRect cell = grid->visualItemRect(item);
+            return shot.pixelColor(QPoint(cell.right() - 3, cell.top() + 2) * ratio);
+        };
+        auto middleLeft = [&](QTableWidgetItem* item) {
+            const QRect cell = grid->visualItemRect(item);
+            return shot.pixelColor(QPoint(cell.left() + 3, cell.center().y()) * ratio);
+        };
+        QVERIFY2(corner(marked).lightness() < 60, "a dark mark in the corner");
+        QCOMPARE(middleLeft(marked), ColoursOfAction(CardAction::Stand).fill);
+        QCOMPARE(corner(plain), ColoursOfAction(CardAction::DoubleHit).fill);
+
+        // Stepping 11 against 2 on to Double/Hit plays it as the hints do: no mark.
+        clickCell(&window, 1, Hard11); // Stand -> Double/Hit
+        QCOMPARE(card.cell(1, Hard11), 'D');
+        QVERIFY(grid->item(Hard11 - 1, 0)->toolTip().isEmpty());
+        QVERIFY(labelText(&window, "MarkLegend").endsWith(marks(card)));
+
+        // Other rules, other marks: the window marks by the rules it was given.
+        StrategyCard standard;
+        FillDefaultTable(standard);
+        HouseRules anyTwoCards;
+        anyTwoCards.DoubleMin = 1;
+        anyTwoCards.DoubleMax = 21;
+        const CardAdvice underStandard = CompareWithHints(HouseRules{}, standard);
+        const CardAdvice underAny = CompareWithHints(anyTwoCards, standard);
+        StrategyCardWindow other(standard, anyTwoCards);
+        int changed = 0;
+        for (int row = 1; row <= CardRows; ++row) {
+            for (int column = 1; column <= CardColumns; ++column) {
+                const std::size_t cell = StrategyCard::cellIndex(column, row);
+                QCOMPARE(!gridOf(&other)->item(row - 1, column - 1)->toolTip().isEmpty(),
+                         underAny[cell].Differs);
+                changed += underAny[cell].Differs != underStandard[cell].Differs ? 1 : 0;
+            }
+        }
+        QVERIFY2(changed > 0, "the two sets of rules mark the same cells");
+        window.close();
+    }
+
+    void theTestReportsTheCardAgainstTheHintsOnTheSameShoes() {
+        StrategyCard card = standsOnEleven();
+        const SimulationPlan plan = shortTest(60'000);
+        StrategyCardWindow window(card, HouseRules{});
+        window.setTestPlan(plan);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPushButton* test = buttonOf(&window, "TestCard");
+        QCOMPARE(test->text(), "&Test");
+        auto* progress = window.findChild<QProgressBar*>(QStringLiteral("TestProgress"));
+        QVERIFY(progress->isHidden());
+
+        test->click();
+        QVERIFY(window.testing());
+        QCOMPARE(test->text(), "S&top");
+        QVERIFY(progress->isVisible());
+        QCOMPARE(labelText(&window, "TestDeals"), "0 of 60,000 deals");
+        // The grid goes on taking clicks on the window thread while the test runs.
+        QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.testing(), 120000);
+        QCOMPARE(test->text(), "&Test");
+        QCOMPARE(progress->value(), progress->maximum());
+        QVERIFY(labelText(&window, "TestDeals").startsWith("Tested over 60,000 deals in "));
+
+        // The same figures as the library's on the same plan (the shoes depend
+        // only on the seed), in the panel's words.
+        const std::atomic<bool> never{false};
+        const CardTestOutcome expected = TestStrategyCard(HouseRules{}, card, plan, {}, never);
+        const RatioEstimate byCard = EstimatePerUnit(expected.Figures.Card);
+        const RatioEstimate byHints = EstimatePerUnit(expected.Figures.Hints);
+        const RatioEstimate difference = EstimatePerUnit(expected.Figures.Difference);
+        QCOMPARE(labelText(&window, "CardResult"),
+                 "This card: " + PercentWithInterval(byCard.PerUnit, byCard.HalfWidth));
+        QCOMPARE(labelText(&window, "HintsResult"),
+                 "The hints' strategy: " + PercentWithInterval(byHints.PerUnit, byHints.HalfWidth));
+        QCOMPARE(labelText(&window, "TestDifference"),
+                 StrategyCardWindow::DifferenceInWords(difference));
+        // Standing on 11 costs money, and the same shoes measure it more
+        // tightly than either result alone.
+        QVERIFY(labelText(&window, "TestDifference").startsWith("This card loses "));
+        QVERIFY(difference.HalfWidth < byCard.HalfWidth);
+        QVERIFY(difference.HalfWidth < byHints.HalfWidth);
+        window.close();
+    }
+
+    void theTestStopsOnStopOnACellChangeAndWithItsWindow() {
+        StrategyCard card = standsOnEleven();
+        const int threadsBefore = threadsOfProcess();
+        {
+            StrategyCardWindow window(card, HouseRules{});
+            window.setTestPlan(shortTest(2'000'000));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QPushButton* test = buttonOf(&window, "TestCard");
+            auto* progress = window.findChild<QProgressBar*>(QStringLiteral("TestProgress"));
+
+            // Stop: the figures so far stay, the button offers a new test.
+            test->click();
+            QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 60000);
+            test->click();
+            QVERIFY(!window.testing());
+            QCOMPARE(test->text(), "&Test");
+            QVERIFY(labelText(&window, "TestDeals").startsWith("Stopped after "));
+            QVERIFY(!labelText(&window, "CardResult").isEmpty());
+            QTRY_VERIFY(!window.testThreadsLeft());
+
+            // A cell change: the figures were the old card's.
+            test->click();
+            QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 60000);
+            clickCell(&window, 1, Hard11);
+            QVERIFY(!window.testing());
+            QCOMPARE(labelText(&window, "TestDeals"),
+                     "The card changed: Test tries it as it is now");
+            QTRY_VERIFY(!window.testThreadsLeft());
+
+            // Closing: the workers are joined before the window has gone.
+            test->click();
+            QTRY_VERIFY_WITH_TIMEOUT(progress->value() > 0, 60000);
+            QVERIFY(threadsOfProcess() > threadsBefore);
+            window.close();
+            QVERIFY(!window.testing());
+            QVERIFY(!window.testThreadsLeft());
+        }
+        QCOMPARE(threadsOfProcess(), threadsBefore);
+    }
+
+    void theDifferenceIsPutInWords_data() {
+        QTest::addColumn<double>("perUnit");
+        QTest::addColumn<double>("halfWidth");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("worse")
+            << -0.0031 << 0.0004
+            << "This card loses 0.31% \u00B1 0.04% more than the hints' strategy.";
+        QTest::newRow("better")
+            << 0.0012 << 0.0005
+            << "This card wins 0.12% \u00B1 0.05% more than the hints' strategy.";
+        QTest::newRow("level, a little worse")
+            << -0.0002 << 0.0004
+            << "This card and the hints' strategy are level: 0.02% \u00B1 0.04% apart, which is "
+               "within chance.";
+        QTest::newRow("level, a little better")
+            << 0.0004 << 0.0004
+            << "This card and the hints' strategy are level: 0.04% \u00B1 0.04% apart, which is "
+               "within chance.";
+        QTest::newRow("the same play")
+            << 0.0 << 0.0 << "This card played every hand of the test as the hints' strategy.";
+    }
+
+    void theDifferenceIsPutInWords() {
+        QFETCH(double, perUnit);
+        QFETCH(double, halfWidth);
+        QFETCH(QString, words);
+        QCOMPARE(StrategyCardWindow::DifferenceInWords(RatioEstimate{perUnit, halfWidth}), words);
     }
 
     void f1OpensTheCardWindowsTopic() {

@@ -1,0 +1,71 @@
+#pragma once
+// The statistics window ("StatisticsForm"): what every seat at the table did
+// since the current game began and since the statistics were last reset, how
+// often each human seat followed the hint and the last decisions that did
+// not, the last deal at a glance, and a chart of a seat's credits over the
+// deals of the current game. It stays open beside the table and follows it
+// deal by deal. Reset, once the player confirms it, starts every figure again.
+//
+// Controls: StatisticsTabs with the pages GameFigures and ResetFigures (one
+// column a seat, one row a figure), HintSummary and HintMisses, LastDeal, and
+// SeatPicker with CreditsChart; ResetStatistics "&Reset" and CloseStatistics.
+
+#include <QDialog>
+
+#include <functional>
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineSeries;
+class QTableWidget;
+class QTabWidget;
+class QValueAxis;
+
+namespace dealmoor {
+
+struct Game;
+struct SeatStatistics;
+struct SeatTally;
+class TableStatistics;
+
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+public:
+    StatisticsWindow(const Game& game, TableStatistics& statistics, QWidget* parent = nullptr);
+
+    // Shows the figures as they stand now (after a deal, a new game, a reset).
+    void refresh();
+
+    // Told after Reset has cleared the figures, so that they are kept.
+    std::function<void()> figuresReset;
+
+    // The confirmation Reset asks for.
+    static const char* const ResetQuestion;
+
+private:
+    void createControls();
+    void showFigures(QTableWidget* table, SeatTally SeatStatistics::*period);
+    void showHints();
+    void showLastDeal();
+    void showSeatChoice();
+    void showChart();
+    void onResetClicked();
+
+    const Game& game_;
+    TableStatistics& statistics_;
+    QTabWidget* tabs_;
+    QTableWidget* gameFigures_;
+    QTableWidget* resetFigures_;
+    QLabel* hintSummary_;
+    QTableWidget* hintMisses_;
+    QLabel* lastDealNote_;
+    QTableWidget* lastDeal_;
+    QComboBox* seatPicker_;
+    QChartView* chartView_;
+    QLineSeries* credits_;
+    QValueAxis* dealAxis_;
+    QValueAxis* creditAxis_;
+};
+
+} // namespace dealmoor
