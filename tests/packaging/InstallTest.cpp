@@ -6,7 +6,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -247,14 +246,3 @@ TEST_F(Installed, TheInstalledSimulatorPlaysAndChecksDeals) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    // Listing the tests needs no application.
-    std::unique_ptr<QGuiApplication> app;
-    if (!::testing::GTEST_FLAG(list_tests)) {
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    return RUN_ALL_TESTS();
-}

@@ -51,17 +51,10 @@ bool PanelPictureShown(StartedTable& table, int seat) {
 
 } // namespace
 
-class NewGameTest : public QObject {
+class NewGameTest : public StartedTableTest {
     Q_OBJECT
 
 private slots:
-    void init() { RemoveSettingsFile(); }
-
-    void cleanup() {
-        QVERIFY2(VisibleTopLevels().isEmpty(), "a window was left open");
-        RemoveSettingsFile();
-    }
-
     void newGameIsOffWhileADealRuns() {
         StartedTable table;
         OneComputerSeat(table);

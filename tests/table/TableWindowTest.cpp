@@ -32,17 +32,10 @@ QString SettingsFileOf(const StartedTable& table) {
 
 } // namespace
 
-class TableWindowTest : public QObject {
+class TableWindowTest : public StartedTableTest {
     Q_OBJECT
 
 private slots:
-    void init() { RemoveSettingsFile(); }
-
-    void cleanup() {
-        QVERIFY2(VisibleTopLevels().isEmpty(), "a window was left open");
-        RemoveSettingsFile();
-    }
-
     void closingDuringADealAsksFirst() {
         StartedTable table;
         table.window.show();

@@ -1,5 +1,7 @@
-// The art is drawn with fonts, which needs a GUI application, though never a screen.
-// Settings folders point into a scratch folder so nothing here can touch real ones.
+// main() of the GoogleTest programs that need a GUI application, though never a
+// screen: the art is drawn with fonts, the installed icons are read back as
+// pictures. Settings folders point into a scratch folder so nothing here can
+// touch real ones.
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
