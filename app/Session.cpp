@@ -87,8 +87,11 @@ Session::Snapshot Session::snapshot() const {
     return {TableBeforeDeal(game_), settings_};
 }
 
-WriteResult Session::write(const Snapshot& snapshot) {
+WriteResult Session::write(const Snapshot& snapshot, uint64_t save) {
     const std::lock_guard lock(fileMutex_);
+    if (!settingsOrder_.claim(save)) {
+        return {}; // the newer table is in the file already
+    }
     return WriteSettings(snapshot.game, snapshot.settings, SettingsPath(snapshot.settings));
 }
 
@@ -97,17 +100,20 @@ void Session::saveSoon() {
     {
         const std::lock_guard lock(mutex_);
         pending_ = std::move(next); // a newer table replaces one not yet written
+        pendingSave_ = settingsOrder_.take();
     }
     wake_.notify_one();
 }
 
 WriteResult Session::saveNow() {
+    uint64_t save = 0;
     {
         // What waits in the background is older than what is written now.
         const std::lock_guard lock(mutex_);
         pending_.reset();
+        save = settingsOrder_.take();
     }
-    return write(snapshot());
+    return write(snapshot(), save);
 }
 
 WriteResult Session::lastBackgroundSave() const {
@@ -125,14 +131,15 @@ void Session::writeInTheBackground() {
             return; // stopping, nothing left to write
         }
         const std::unique_ptr<Snapshot> next = std::move(pending_);
-        const std::unique_ptr<TableStatistics> figures = std::move(pendingStatistics_);
         const uint64_t save = pendingSave_;
+        const std::unique_ptr<TableStatistics> figures = std::move(pendingStatistics_);
+        const uint64_t statisticsSave = pendingStatisticsSave_;
         lock.unlock();
         if (figures != nullptr) {
-            writeStatistics(*figures, save); // a failure waits for the next try
+            writeStatistics(*figures, statisticsSave); // a failure waits for the next try
         }
         if (next != nullptr) {
-            const WriteResult result = write(*next);
+            const WriteResult result = write(*next, save);
             lock.lock();
             lastBackground_ = result;
             lock.unlock();
@@ -147,10 +154,9 @@ std::string Session::statisticsPath() const {
 
 bool Session::writeStatistics(const TableStatistics& statistics, uint64_t save) {
     const std::lock_guard lock(statisticsFileMutex_);
-    if (save < statisticsWritten_) {
+    if (!statisticsOrder_.claim(save)) {
         return true; // newer figures are in the file already
     }
-    statisticsWritten_ = save;
     return SaveStatistics(statisticsPath(), statistics);
 }
 
@@ -166,7 +172,7 @@ void Session::saveStatisticsSoon() {
     {
         const std::lock_guard lock(mutex_);
         pendingStatistics_ = std::move(figures); // newer figures replace ones not yet written
-        pendingSave_ = ++statisticsSaves_;
+        pendingStatisticsSave_ = statisticsOrder_.take();
     }
     wake_.notify_one();
 }
@@ -177,7 +183,7 @@ bool Session::saveStatisticsNow() {
         // What waits in the background is older than what is written now.
         const std::lock_guard lock(mutex_);
         pendingStatistics_.reset();
-        save = ++statisticsSaves_;
+        save = statisticsOrder_.take();
     }
     dealsSinceStatisticsSaved_ = 0;
     return writeStatistics(statistics_, save);

@@ -28,6 +28,26 @@
 
 namespace dealmoor {
 
+// Saves are numbered as they are handed over; a file is never given an older
+// save than the one it holds, whichever writer reaches it last.
+class SaveOrder {
+public:
+    // The number of a save being handed over (under the hand-over lock).
+    uint64_t take() { return ++taken_; }
+    // True when save number `save` may be written (under the file's lock).
+    bool claim(uint64_t save) {
+        if (save < written_) {
+            return false; // a newer save is in the file already
+        }
+        written_ = save;
+        return true;
+    }
+
+private:
+    uint64_t taken_ = 0;
+    uint64_t written_ = 0;
+};
+
 class Session : public SettingsStore, public StatisticsStore {
 public:
     // programDir: the folder the pictures, sounds, help and shipped cards lie
@@ -80,7 +100,8 @@ private:
         TableSettings settings;
     };
     Snapshot snapshot() const;
-    WriteResult write(const Snapshot& snapshot);
+    // Writes save number `save`, unless a later save is in the file already.
+    WriteResult write(const Snapshot& snapshot, uint64_t save);
     void writeInTheBackground();
     // Writes the figures of save number `save`, unless a later save is in the file already.
     bool writeStatistics(const TableStatistics& statistics, uint64_t save);
@@ -95,10 +116,11 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::unique_ptr<Snapshot> pending_;
+    uint64_t pendingSave_ = 0; // the number of the table waiting
     std::unique_ptr<TableStatistics> pendingStatistics_;
-    uint64_t statisticsSaves_ = 0;   // numbers the saves of the statistics, in order
-    uint64_t pendingSave_ = 0;       // the number of the figures waiting
-    uint64_t statisticsWritten_ = 0; // the number of the figures in the file
+    uint64_t pendingStatisticsSave_ = 0; // the number of the figures waiting
+    SaveOrder settingsOrder_;            // taken under mutex_, claimed under fileMutex_
+    SaveOrder statisticsOrder_;          // taken under mutex_, claimed under statisticsFileMutex_
     bool stopping_ = false;
     WriteResult lastBackground_;
     std::mutex fileMutex_;           // one writer of the settings file at a time

@@ -186,6 +186,23 @@ TEST_F(SessionTest, TheBackgroundSaveWritesTheNewestTable) {
     EXPECT_EQ(next->game().Seats[1].Credits, 50);
 }
 
+TEST_F(SessionTest, AnOlderBackgroundSaveNeverLandsOverANewerOne) {
+    // The background writer may have taken the older table just before the
+    // closing writes the newer one; whichever reaches the file last, the file
+    // must end with the newer.
+    for (int round = 1; round <= 50; ++round) {
+        SCOPED_TRACE(round);
+        {
+            auto session = started();
+            session->game().Seats[1].Credits = 1000 + round;
+            session->saveSoon();
+            session->game().Seats[1].Credits = 2000 + round;
+            ASSERT_TRUE(session->saveNow().ok);
+        } // waits for the background writer
+        ASSERT_EQ(started()->game().Seats[1].Credits, 2000 + round);
+    }
+}
+
 TEST_F(SessionTest, ASettingsFolderThatCannotKeepAnythingIsNamed) {
     EXPECT_FALSE(started()->SettingsProblem().has_value());
 
