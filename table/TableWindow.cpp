@@ -707,11 +707,12 @@ void TableWindow::refreshStatisticsWindow() {
 
 void TableWindow::onStatisticsChosen() {
     if (statisticsWindow_ == nullptr) {
-        statisticsWindow_ = new StatisticsWindow(game_, statistics(), this);
+        statisticsWindow_ = new StatisticsWindow(game_, statistics(), settings_.ProgramDir, this);
         statisticsWindow_->figuresReset = [this] {
             if (statisticsStore_ != nullptr)
                 statisticsStore_->saveStatisticsSoon();
         };
+        statisticsWindow_->helpRequested = [this](int context) { help_->ShowTopic(context); };
     }
     statisticsWindow_->refresh();
     statisticsWindow_->show();

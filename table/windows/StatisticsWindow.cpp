@@ -3,7 +3,9 @@
 #include "engine/Game.h"
 #include "strategy/HintAdvice.h"
 #include "strategy/TableStatistics.h"
+#include "table/ModalOverlay.h"
 #include "table/MoneyText.h"
+#include "table/Painting.h"
 #include "table/TableCanvas.h"
 
 #include <QChart>
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
@@ -39,6 +42,7 @@ const char* const HintsPage = "Hints";
 const char* const LastDealPage = "Last Deal";
 const char* const CreditsPage = "Credits";
 const char* const ResetCaption = "&Reset";
+const char* const HelpCaption = "&Help";
 const char* const CloseCaption = "&Close";
 
 const char* const NoFigure = "\u2014";
@@ -209,17 +213,19 @@ const char* const StatisticsWindow::ResetQuestion =
     "Reset the statistics? Every seat's figures, its record against the hints and the last "
     "deal start again, and so does the current game's credits chart.";
 
-StatisticsWindow::StatisticsWindow(const Game& game, TableStatistics& statistics, QWidget* parent)
+StatisticsWindow::StatisticsWindow(const Game& game, TableStatistics& statistics,
+                                   const std::string& programDir, QWidget* parent)
     : QDialog(parent), game_(game), statistics_(statistics) {
     setObjectName(QStringLiteral("StatisticsForm"));
     setWindowTitle(QString::fromLatin1(WindowTitle));
     setSizeGripEnabled(true);
-    createControls();
+    SetHelpContext(this, HelpStatistics);
+    createControls(programDir);
     resize(WindowSize);
     refresh();
 }
 
-void StatisticsWindow::createControls() {
+void StatisticsWindow::createControls(const std::string& programDir) {
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("StatisticsTabs"));
@@ -295,8 +301,17 @@ void StatisticsWindow::createControls() {
     close->setObjectName(QStringLiteral("CloseStatistics"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* help = new QPushButton(QString::fromLatin1(HelpCaption), this);
+    help->setObjectName(QStringLiteral("HelpStatistics"));
+    help->setAutoDefault(false);
+    SetHelpGlyph(help, programDir);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (helpRequested)
+            helpRequested(HelpStatistics);
+    });
     bar->addWidget(reset);
     bar->addStretch();
+    bar->addWidget(help);
     bar->addWidget(close);
     layout->addLayout(bar);
 }
@@ -444,6 +459,12 @@ void StatisticsWindow::onResetClicked() {
     refresh();
     if (figuresReset)
         figuresReset();
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
+    if (RequestHelpOnF1(this, event, helpRequested))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace dealmoor

@@ -8,11 +8,13 @@
 //
 // Controls: StatisticsTabs with the pages GameFigures and ResetFigures (one
 // column a seat, one row a figure), HintSummary and HintMisses, LastDeal, and
-// SeatPicker with CreditsChart; ResetStatistics "&Reset" and CloseStatistics.
+// SeatPicker with CreditsChart; ResetStatistics "&Reset", HelpStatistics
+// "&Help" (also F1) and CloseStatistics.
 
 #include <QDialog>
 
 #include <functional>
+#include <string>
 
 class QChartView;
 class QComboBox;
@@ -29,22 +31,32 @@ struct SeatStatistics;
 struct SeatTally;
 class TableStatistics;
 
+// Help topic of the statistics window.
+inline constexpr int HelpStatistics = 41022;
+
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
-    StatisticsWindow(const Game& game, TableStatistics& statistics, QWidget* parent = nullptr);
+    // programDir: where the Help button's glyph lies.
+    StatisticsWindow(const Game& game, TableStatistics& statistics, const std::string& programDir,
+                     QWidget* parent = nullptr);
 
     // Shows the figures as they stand now (after a deal, a new game, a reset).
     void refresh();
 
     // Told after Reset has cleared the figures, so that they are kept.
     std::function<void()> figuresReset;
+    // Asked for a help topic (the Help button, or F1).
+    std::function<void(int)> helpRequested;
 
     // The confirmation Reset asks for.
     static const char* const ResetQuestion;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
-    void createControls();
+    void createControls(const std::string& programDir);
     void showFigures(QTableWidget* table, SeatTally SeatStatistics::*period);
     void showHints();
     void showLastDeal();

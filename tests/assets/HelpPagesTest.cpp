@@ -14,7 +14,7 @@ namespace dealmoor::test {
 namespace {
 
 const char* const Topics[] = {"41002", "41003", "41004", "41005", "41009", "41010",
-                              "41012", "41015", "41018", "41020", "41021"};
+                              "41012", "41015", "41018", "41020", "41021", "41022"};
 
 QString page(const QString& file) {
     QFile f(artFolder().filePath("help/" + file));

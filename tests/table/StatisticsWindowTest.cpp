@@ -6,6 +6,7 @@
 
 #include "table/windows/StatisticsWindow.h"
 #include "strategy/StatisticsFile.h"
+#include "table/HelpViewer.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
 #include "table/TableWindow.h"
@@ -19,6 +20,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <deque>
@@ -276,6 +279,26 @@ private slots:
         QCOMPARE(Figure(statistics, "ResetFigures", "Deals"), "2");
         auto* picker = statistics->findChild<QComboBox*>(QStringLiteral("SeatPicker"));
         QCOMPARE(picker->count(), table.game().SeatCount);
+        table.window.close();
+    }
+
+    void helpAndF1OpenTheStatisticsTopic() {
+        StartedTable table;
+        table.window.show();
+        StatisticsWindow* statistics = OpenStatistics(table);
+        QVERIFY(QTest::qWaitForWindowExposed(statistics));
+        HelpViewer& help = table.window.help();
+
+        statistics->findChild<QPushButton*>(QStringLiteral("HelpStatistics"))->click();
+        QVERIFY(help.isVisible());
+        QCOMPARE(help.currentPage(), "41022.html");
+        help.close();
+
+        statistics->findChild<QTabWidget*>(QStringLiteral("StatisticsTabs"))->setFocus();
+        QTest::keyClick(statistics, Qt::Key_F1);
+        QVERIFY(help.isVisible());
+        QCOMPARE(help.currentPage(), "41022.html");
+        help.close();
         table.window.close();
     }
 
