@@ -32,14 +32,17 @@ void FiguresJob::start(Work work, std::function<void()> failed) {
             },
             Qt::QueuedConnection);
     };
+    ended_ = false;
     current_ = std::make_unique<BackgroundJob>(
-        [work = std::move(work), post = std::move(post),
+        [this, work = std::move(work), post = std::move(post),
          failed = std::move(failed)](const std::atomic<bool>& stop) {
             try {
                 work(stop, post);
             } catch (...) {
                 post(failed);
             }
+            // Queued after everything the work posted, so it arrives last.
+            post([this] { ended_ = true; });
         });
 }
 

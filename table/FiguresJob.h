@@ -44,8 +44,9 @@ public:
     // Stops every piece of work and waits until each has returned (the
     // window is closing).
     void stop();
-    // Whether work was started and has neither ended nor been cancelled.
-    bool running() const { return current_ != nullptr && !current_->finished(); }
+    // Whether work was started, not cancelled, and has not yet ended with all
+    // it posted shown: the figures on screen are then the work's last ones.
+    bool running() const { return current_ != nullptr && !ended_; }
     // Cancelled work still winding down on its thread.
     std::size_t stopping() const;
 
@@ -54,7 +55,8 @@ private:
     void joinReturned();
 
     QObject& window_;
-    int run_ = 0; // numbers the runs; a post of an older run is dropped
+    int run_ = 0;        // numbers the runs; a post of an older run is dropped
+    bool ended_ = false; // the current run's end has reached the window thread
     std::unique_ptr<BackgroundJob> current_;
     std::vector<std::unique_ptr<BackgroundJob>> stopping_;
 };
