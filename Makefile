@@ -5,6 +5,8 @@
 # make package  builds the Debian package build/release/dealmoor_<version>_<arch>.deb
 # make fuzz     installs clang too, builds the fuzz targets and runs each one for
 #               FUZZ_SECONDS seconds (FUZZ_TARGETS="name ..." picks some)
+# make sim      builds the simulator optimised by a record of its own deals (build/sim/)
+# make bench    builds that simulator and runs its benchmark
 # make soak     plays SOAK_DEALS deals (default 1000) offscreen with six house seats
 #               at Very Fast and reports the pace, the memory and any broken invariant
 .PHONY: run test deps build sim bench fuzz fuzz-deps soak format format-check tidy lint clean \
@@ -56,8 +58,11 @@ soak: deps
 	cmake --build --preset soak
 	scripts/soak.sh $(SOAK_DEALS)
 
-bench: build
-	./build/release/bin/dealmoor-sim --bench
+sim: deps
+	scripts/build-sim.sh
+
+bench: sim
+	./build/sim/bin/dealmoor-sim --bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
