@@ -62,8 +62,9 @@ int NextThinkingFace(Game& game) {
 
 void TurnUp(Hand& hand, int count) {
     const int last = std::min({count, hand.CardCount, MaxHandCards});
-    for (int i = 0; i < last; ++i) {
-        hand.Shown[i] = true;
+    // Every place is looked at, so that the loop's length never hangs on the cards.
+    for (int i = 0; i < MaxHandCards; ++i) {
+        hand.Shown[i] = hand.Shown[i] || i < last;
     }
 }
 

@@ -162,11 +162,16 @@ void mixByExchange(Shoe& shoe, RandomSource& random, int count) {
     random.Seed = seed;
 }
 
+// The generator works on a copy of its own: a card swapped in memory could, for
+// all the compiler knows, be the game's seed, which it would then store and load
+// again for every card.
 void mixSinglePass(Shoe& shoe, RandomSource& random, int count) {
+    RandomSource mixing = random;
     for (int i = count; i > 1; --i) {
-        const int partner = static_cast<int>(RandomInt(random, i)) + 1;
+        const int partner = static_cast<int>(RandomInt(mixing, i)) + 1;
         std::swap(shoe.ShoeCards[i], shoe.ShoeCards[partner]);
     }
+    random.Seed = mixing.Seed;
 }
 
 // Entries 1..count are mixed; entry 1 becomes the burn card, counting restarts.

@@ -66,6 +66,31 @@ TEST(ClearHand, EmptiesEveryFieldIncludingFinished) {
     }
 }
 
+// Turning up shows the first cards of the hand and never hides one already shown.
+TEST(TurnUp, ShowsTheFirstCardsAndLeavesTheRestAsTheyLay) {
+    struct Case {
+        int cards;
+        int count;
+        std::vector<bool> shown; // after turning up; the hand's last place was shown before
+    };
+    const std::vector<Case> cases = {
+        {3, 2, {true, true, false, false, false, false, true}},
+        {3, MaxHandCards, {true, true, true, false, false, false, true}},
+        {2, 0, {false, false, false, false, false, false, true}},
+        {7, 99, {true, true, true, true, true, true, true}},
+        {4, -1, {false, false, false, false, false, false, true}},
+    };
+    for (const Case& c : cases) {
+        Hand hand = handOf(std::vector<int>(static_cast<size_t>(c.cards), 2));
+        hand.Shown[MaxHandCards - 1] = true;
+        TurnUp(hand, c.count);
+        for (int i = 0; i < MaxHandCards; ++i) {
+            EXPECT_EQ(hand.Shown[i], c.shown[static_cast<size_t>(i)])
+                << c.cards << " cards, count " << c.count << ", place " << i;
+        }
+    }
+}
+
 TEST(Faces, MoodFramesFollowTheCharacterTable) {
     const int neutral[] = {2, 1, 1, 2, 4, 2, 1, 3, 2};
     const int pleased[] = {1, 4, 1, 1, 1, 1, 3, 1, 1};

@@ -129,29 +129,50 @@ TEST(ShuffleShoe, KeptSeedRepeatsTheShoeAndTheTwoMixesDiffer) {
     EXPECT_EQ(first.Random.Seed, replay.Seed);
 }
 
-// The game's mix, exactly as described: the shoe in deck order, then thirty
-// passes in which entry i = 1..Cards swaps with entry RandomInt(Cards) + 1.
-TEST(ShuffleShoe, TheGameMixIsThirtyExchangePassesExactly) {
-    for (int cards : {52, 103, 208, 313, 416}) {
-        Game game = keptSeedGame(cards, 4242 + static_cast<uint32_t>(cards));
-        ShuffleShoe(game, nullptr);
+// Each mix replayed from its recipe. The game's, exactly as described: the
+// shoe in deck order, then thirty passes in which entry i = 1..Cards swaps with
+// entry RandomInt(Cards) + 1. The simulator's fast one: a single pass from the
+// top, entry i = Cards..2 swapping with entry RandomInt(i) + 1.
+std::vector<int> replayMix(int cards, RandomSource& replay, bool fast) {
+    std::vector<int> ids(static_cast<size_t>(cards) + 1);
+    for (int k = 1; k <= cards; ++k) {
+        ids[static_cast<size_t>(k)] = (k - 1) % 52 + 1;
+    }
+    const auto swapWith = [&](int i, uint32_t n) {
+        const auto partner = static_cast<size_t>(RandomInt(replay, n)) + 1;
+        std::swap(ids[static_cast<size_t>(i)], ids[partner]);
+    };
+    if (fast) {
+        for (int i = cards; i > 1; --i) {
+            swapWith(i, static_cast<uint32_t>(i));
+        }
+        return ids;
+    }
+    for (int pass = 0; pass < 30; ++pass) {
+        for (int i = 1; i <= cards; ++i) {
+            swapWith(i, static_cast<uint32_t>(cards));
+        }
+    }
+    return ids;
+}
 
-        std::vector<int> ids(static_cast<size_t>(cards) + 1);
-        for (int k = 1; k <= cards; ++k) {
-            ids[static_cast<size_t>(k)] = (k - 1) % 52 + 1;
-        }
-        RandomSource replay{4242 + static_cast<uint32_t>(cards)};
-        for (int pass = 0; pass < 30; ++pass) {
-            for (int i = 1; i <= cards; ++i) {
-                const auto partner = static_cast<size_t>(RandomInt(replay, cards)) + 1;
-                std::swap(ids[static_cast<size_t>(i)], ids[partner]);
+TEST(ShuffleShoe, EachMixFollowsItsRecipeExactly) {
+    for (bool fast : {false, true}) {
+        for (int cards : {52, 103, 208, 313, 416}) {
+            const uint32_t seed = 4242 + static_cast<uint32_t>(cards);
+            Game game = keptSeedGame(cards, seed);
+            game.Random.FastShuffle = fast;
+            ShuffleShoe(game, nullptr);
+
+            RandomSource replay{seed};
+            const std::vector<int> ids = replayMix(cards, replay, fast);
+            for (int k = 1; k <= cards; ++k) {
+                ASSERT_EQ(game.Shoe.ShoeCards[k].CardId, ids[static_cast<size_t>(k)])
+                    << (fast ? "fast mix, " : "game mix, ") << cards << " cards, entry " << k;
             }
+            // The game's generator goes on from where the mix left it.
+            EXPECT_EQ(game.Random.Seed, replay.Seed) << cards << " cards";
         }
-        for (int k = 1; k <= cards; ++k) {
-            ASSERT_EQ(game.Shoe.ShoeCards[k].CardId, ids[static_cast<size_t>(k)])
-                << cards << " cards, entry " << k;
-        }
-        EXPECT_EQ(game.Random.Seed, replay.Seed) << cards << " cards";
     }
 }
 
