@@ -22,7 +22,7 @@ train() {
   # One thread a table: the record's counters are not shared safely between threads.
   build/sim-train/bin/dealmoor-sim --threads 1 "$@" >/dev/null
 }
-echo "training the simulator on four tables"
+echo "training the simulator on five tables"
 train --seed 1 --deals 300000 --fast-shuffle --settings "$tables/one-seat.ini"
 train --seed 2 --deals 100000 --settings "$tables/one-seat.ini"
 train --seed 3 --deals 100000 --fast-shuffle --settings "$tables/six-seats.ini"
