@@ -1,6 +1,7 @@
 #include "engine/Shoe.h"
 
 #include "engine/Characters.h"
+#include "engine/Counting.h"
 #include "engine/TableHost.h"
 #include "engine/Texts.h"
 #include "platform/Clock.h"
@@ -40,12 +41,6 @@ constexpr std::array<Card, MaxShoeCards + 1> OrderedShoe = [] {
     }
     return cards;
 }();
-
-// Weights of each rank in the two counts, indexed by the rank's low four bits
-// so that a stray value can never read outside the table (0, 14 and 15 count nothing).
-//                                           -  A  2  3  4  5  6  7  8  9  T  J  Q  K
-constexpr std::array<int, 16> HiOpt1Weights{0, 0, 0, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1, 0, 0};
-constexpr std::array<int, 16> HiOpt2Weights{0, 0, 1, 1, 2, 2, 1, 1, 0, 0, -2, -2, -2, -2, 0, 0};
 
 struct RunningCounts {
     int hiOpt1 = 0;
@@ -247,6 +242,20 @@ void takeCard(Game& game, int slot, bool shown) {
     AddToTotal(hand, card.Rank);
 }
 
+// "Cards: " and the shoe position out of the shoe's size, as the caption after a deal begins.
+std::string shoePositionText(const Game& game) {
+    std::string text(CaptionCards);
+    text += std::to_string(game.Shoe.ShoePos);
+    text += '/';
+    text += std::to_string(ShoeSize(game.HouseRules));
+    return text;
+}
+
+std::string afterDealCaption(const Game& game, const std::string& tail) {
+    return CutText(game.BaseCaption + std::string(CaptionCountsOpen), CountsCaptionHeadCut) +
+           CutText(tail, CountsCaptionTailCut);
+}
+
 } // namespace
 
 uint32_t SeedFromTime(int hour, int minute, int second, int millisecond) {
@@ -328,23 +337,25 @@ void ReportCounts(Game& game, TableHost& host) {
     game.HiOpt1Count = counts.hiOpt1;
     game.HiOpt2Count = counts.hiOpt2;
     game.CountedCards = game.Shoe.ShoePos;
+    host.CountsReported();
     if (host.WantsCaptions()) {
-        host.SetCaption(CountsCaption(game));
+        host.SetCaption(host.CaptionShowsCounts() ? CountsCaption(game)
+                                                  : ShoePositionCaption(game));
     }
 }
 
 std::string CountsCaption(const Game& game) {
-    std::string tail(CaptionCards);
-    tail += std::to_string(game.Shoe.ShoePos);
-    tail += '/';
-    tail += std::to_string(ShoeSize(game.HouseRules));
+    std::string tail = shoePositionText(game);
     tail += CaptionHiOpt1;
     tail += HiOptText(RunningHiOpt1(game));
     tail += CaptionHiOpt2;
     tail += HiOptText(RunningHiOpt2(game));
     tail += CaptionClose;
-    return CutText(game.BaseCaption + std::string(CaptionCountsOpen), CountsCaptionHeadCut) +
-           CutText(tail, CountsCaptionTailCut);
+    return afterDealCaption(game, tail);
+}
+
+std::string ShoePositionCaption(const Game& game) {
+    return afterDealCaption(game, shoePositionText(game) + std::string(CaptionClose));
 }
 
 std::string HandCaption(const Game& game) {

@@ -46,6 +46,8 @@ std::string HiOptText(int count);
 void ReportCounts(Game& game, TableHost& host);
 // The caption after a deal: cards taken and both counts.
 std::string CountsCaption(const Game& game);
+// The same caption with the cards taken alone, for a player practising the count.
+std::string ShoePositionCaption(const Game& game);
 // The caption while a deal runs: the number of the deal.
 std::string HandCaption(const Game& game);
 

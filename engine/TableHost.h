@@ -76,6 +76,9 @@ public:
 
     // False when nobody looks at captions: the deal then skips building them.
     virtual bool WantsCaptions() const { return true; }
+    // False while the player practises the count with the counts hidden: the
+    // caption after a deal then shows the shoe position alone.
+    virtual bool CaptionShowsCounts() const { return true; }
     // False for a table nobody looks at: the seats' faces, panel lights and
     // gestures are then not drawn at all. A plain flag rather than a question,
     // because the deal asks it several times for every card.
@@ -91,6 +94,9 @@ public:
     // half the stake after a surrender). Every hand with a stake is settled once.
     virtual void HandSettled(int /*seat*/, int /*slot*/, double /*stake*/, double /*returned*/) {}
     virtual void SeatSettled(int /*seat*/) {}
+    // The deal's end has stored its counts (CountedCards and both running
+    // counts), before a shuffle that is due clears them.
+    virtual void CountsReported() {}
 
 protected:
     TableHost() = default;

@@ -7,6 +7,7 @@
 #include "setup/SoundDefaults.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <utility>
 
@@ -18,6 +19,10 @@ constexpr const char* SettingsFileName = "DMOOR.INI";
 constexpr const char* ProgramVersion = "1.3";
 constexpr const char* GameSettingsSection = "GameSettings";
 constexpr const char* GameRulesSection = "GameRules";
+constexpr const char* CountPracticeSection = "CountPractice";
+// The practice's keys, in the order written.
+constexpr std::array<const char*, 6> CountPracticeKeys{"Practice", "System",     "HideCounts",
+                                                       "Checks",   "CheckDeals", "AskTrueCount"};
 constexpr std::size_t PathMax = 255;
 
 std::string playerSection(int seat) {
@@ -144,6 +149,40 @@ void putGameSettings(ProfileFile& file, const Game& game, const TableSettings& s
     section.put("Zoom", s.Zoom);
 }
 
+void readCountPractice(CountPractice& practice, const ProfileFile& file) {
+    const CountPractice standard;
+    const SectionReader section(file, CountPracticeSection);
+    practice.On = section.flag(CountPracticeKeys[0], standard.On);
+    practice.System = section.integer(CountPracticeKeys[1], 1) == 2 ? CountingSystem::HiOpt2
+                                                                    : CountingSystem::HiOpt1;
+    practice.HideCounts = section.flag(CountPracticeKeys[2], standard.HideCounts);
+    practice.Checks = static_cast<CheckFrequency>(section.integer(
+        CountPracticeKeys[3], static_cast<int>(standard.Checks), 0, CheckFrequencies - 1));
+    practice.CheckDeals =
+        section.integer(CountPracticeKeys[4], standard.CheckDeals, MinCheckDeals, MaxCheckDeals);
+    practice.AskTrueCount = section.flag(CountPracticeKeys[5], standard.AskTrueCount);
+}
+
+// Written once the player has changed the practice, and kept up from then
+// on; a file of a player who never practised stays as it always was.
+void putCountPractice(ProfileFile& file, const CountPractice& practice) {
+    const std::string missing(1, '\0'); // no value read from a file is this
+    const bool inFile =
+        std::any_of(CountPracticeKeys.begin(), CountPracticeKeys.end(), [&](const char* key) {
+            return file.getString(CountPracticeSection, key, missing) != missing;
+        });
+    if (practice == CountPractice{} && !inFile) {
+        return;
+    }
+    SectionWriter section(file, CountPracticeSection);
+    section.put(CountPracticeKeys[0], practice.On);
+    section.put(CountPracticeKeys[1], static_cast<int>(practice.System));
+    section.put(CountPracticeKeys[2], practice.HideCounts);
+    section.put(CountPracticeKeys[3], static_cast<int>(practice.Checks));
+    section.put(CountPracticeKeys[4], practice.CheckDeals);
+    section.put(CountPracticeKeys[5], practice.AskTrueCount);
+}
+
 void putHouseRules(ProfileFile& file, const HouseRules& r) {
     SectionWriter section(file, GameRulesSection);
     section.put("Cards", static_cast<int>(r.Cards));
@@ -218,6 +257,7 @@ void ReadGameSettings(Game& game, TableSettings& s, const ProfileFile& file) {
         s.DataDir = withTrailingSlash(dataDir);
     }
     s.Zoom = UsableZoom(section.integer("Zoom", NormalZoom));
+    readCountPractice(s.Practice, file);
 }
 
 void ReadHouseRules(HouseRules& r, const ProfileFile& file) {
@@ -262,6 +302,7 @@ void PutSettings(ProfileFile& file, const Game& game, const TableSettings& setti
     for (int seat = 1; seat <= MaxSeats; ++seat) {
         writeSeat(game.Seats[seat], file, seat);
     }
+    putCountPractice(file, settings.Practice);
 }
 
 WriteResult WriteSettings(const Game& game, const TableSettings& settings,

@@ -26,7 +26,8 @@ std::string SettingsPath(const TableSettings& settings);
 void ReadHouseRules(HouseRules& rules, const ProfileFile& file);
 
 // Speed, players, hints, the strategy-saving and maximised flags, the sound
-// switches and files, the data folder and the zoom; only when the file exists.
+// switches and files, the data folder, the zoom and the count practice; only
+// when the file exists.
 void ReadGameSettings(Game& game, TableSettings& settings, const ProfileFile& file);
 
 // All six seats, whatever the number in play; a missing file or key gives the
@@ -34,7 +35,8 @@ void ReadGameSettings(Game& game, TableSettings& settings, const ProfileFile& fi
 void ReadPlayers(Game& game, const ProfileFile& file);
 
 // Puts the game settings, the house rules and the six seats, in that order,
-// into a loaded file without saving it.
+// into a loaded file without saving it; then the count practice, once the
+// player has changed it.
 void PutSettings(ProfileFile& file, const Game& game, const TableSettings& settings);
 
 // Loads the file at `path`, puts every section and replaces the file in one

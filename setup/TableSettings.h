@@ -1,9 +1,11 @@
 #pragma once
 // The table window's own settings, kept in the settings file's GameSettings
 // section beside the game's: hints, sound switches and files, folders, the
-// maximised flag, the strategy card window's last answer and the zoom. They
-// are not table state: the application owns one record and hands it to the window.
+// maximised flag, the strategy card window's last answer and the zoom; and in
+// a section of their own, the count practice's choices. They are not table
+// state: the application owns one record and hands it to the window.
 
+#include "setup/CountPractice.h"
 #include "setup/Zoom.h"
 
 #include <string>
@@ -29,6 +31,7 @@ struct TableSettings {
     std::string WindowsDir; // per-user settings folder, ends with "/"
     std::string DataDir;    // where strategy card files live, ends with "/"
     int Zoom = NormalZoom;  // percent of the table's size on screen, ZoomToFit for the window's
+    CountPractice Practice;
 };
 
 } // namespace dealmoor

@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <deque>
 #include <fstream>
 #include <optional>
@@ -17,6 +18,9 @@ namespace dealmoor {
 namespace {
 
 constexpr std::string_view Header = "Dealmoor statistics 1";
+// The count school's record, of any version, begins with these words.
+constexpr std::string_view CountingRecordWords = "Dealmoor counting ";
+constexpr std::string_view CountingHeader = "Dealmoor counting 1";
 constexpr std::string_view EndLine = "end";
 // Far beyond what six seats write (their credits lines are the bulk): a larger
 // file is not one of ours.
@@ -60,6 +64,24 @@ std::optional<T> valueFor(const std::array<Word<T>, N>& words, std::string_view 
 
 constexpr std::array<std::string_view, 2> PeriodNames{"game", "reset"};
 
+constexpr std::array<Word<CountingSystem>, 2> SystemWords{
+    {{CountingSystem::HiOpt1, "I"}, {CountingSystem::HiOpt2, "II"}}};
+constexpr std::array<Word<CountingDrill>, 6> DrillWords{{
+    {CountingDrill::CheckRunning, "check-running"},
+    {CountingDrill::CheckTrue, "check-true"},
+    {CountingDrill::CheckDecks, "check-decks"},
+    {CountingDrill::DrillRunning, "drill-running"},
+    {CountingDrill::DrillTrue, "drill-true"},
+    {CountingDrill::DrillDecks, "drill-decks"},
+}};
+constexpr std::array<Word<Verdict>, 3> VerdictWords{
+    {{Verdict::Right, "right"}, {Verdict::Wrong, "wrong"}, {Verdict::Skipped, "skipped"}}};
+constexpr std::string_view NoValue = "-";
+// An answer takes less than a day.
+constexpr int64_t MaxAnswerMilliseconds = 86'400'000;
+// Counts and tenths beyond this are not answers anybody typed.
+constexpr Tenths MaxTenths = 99'999;
+
 SeatTally& periodOf(SeatStatistics& seat, std::size_t period) {
     return period == 0 ? seat.SinceGameBegan : seat.SinceReset;
 }
@@ -89,6 +111,43 @@ std::string missLine(int seat, const HintMiss& miss) {
     return "miss " + std::to_string(seat) + " " + hand + " " + rankLetter(miss.DealerRank) + " " +
            std::string(wordFor(DecisionWords, miss.Chosen)) + " " +
            std::string(wordFor(HintWords, miss.Hinted));
+}
+
+// A value in tenths as the counting record writes it: whole, or with one decimal.
+std::string tenthsText(Tenths value, bool whole) {
+    const Tenths size = value < 0 ? -value : value;
+    std::string text = (value < 0 ? "-" : "") + std::to_string(size / TenthsPerUnit);
+    if (!whole) {
+        text += "." + std::to_string(size % TenthsPerUnit);
+    }
+    return text;
+}
+
+std::string dayText(const CalendarDay& day) {
+    std::array<char, 16> text{};
+    const int length =
+        std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", day.Year, day.Month, day.Day);
+    return std::string(text.data(), static_cast<std::size_t>(std::max(length, 0)));
+}
+
+std::string roundLine(const CountingRound& round) {
+    const bool whole = QuestionOf(round.Drill) == CountQuestion::RunningCount;
+    return "round " + dayText(round.Date) + " " + std::string(wordFor(SystemWords, round.System)) +
+           " " + std::string(wordFor(DrillWords, round.Drill)) + " " +
+           (HasPace(round.Drill) ? tenthsText(round.Pace, false) : std::string(NoValue)) + " " +
+           (round.Answer ? tenthsText(*round.Answer, whole) : std::string(NoValue)) + " " +
+           tenthsText(round.RightValue, whole) + " " + std::to_string(round.Milliseconds) + " " +
+           std::string(wordFor(VerdictWords, round.Verdict));
+}
+
+std::string countingText(const CountingRecord& record) {
+    std::string text(CountingHeader);
+    text += "\n";
+    for (const CountingRound& round : record.rounds()) {
+        text += roundLine(round) + "\n";
+    }
+    text += std::string(EndLine) + "\n";
+    return text;
 }
 
 std::string creditsLine(int seat, const SeatStatistics& record) {
@@ -322,6 +381,137 @@ bool Reader::finish() {
     return true;
 }
 
+// ---- The count school's record ------------------------------------------------------
+
+// A value in tenths as the record writes it: an optional "-", digits, and one
+// decimal unless the value is whole.
+std::optional<Tenths> tenthsOf(std::string_view word, bool whole) {
+    const bool negative = !word.empty() && word[0] == '-';
+    const std::string_view digits = word.substr(negative ? 1 : 0);
+    const std::size_t point = digits.find('.');
+    if (whole != (point == std::string_view::npos)) {
+        return std::nullopt;
+    }
+    const std::optional<int64_t> units = countOf(digits.substr(0, point));
+    int64_t tenth = 0;
+    if (!whole) {
+        const std::string_view fraction = digits.substr(point + 1);
+        if (fraction.size() != 1 || fraction[0] < '0' || fraction[0] > '9') {
+            return std::nullopt;
+        }
+        tenth = fraction[0] - '0';
+    }
+    if (!units || *units * TenthsPerUnit + tenth > MaxTenths) {
+        return std::nullopt;
+    }
+    const auto value = static_cast<Tenths>(*units * TenthsPerUnit + tenth);
+    return negative ? -value : value;
+}
+
+std::optional<CalendarDay> dayOf(std::string_view word) {
+    constexpr std::size_t DayTextSize = 10;
+    if (word.size() != DayTextSize || word[4] != '-' || word[7] != '-') {
+        return std::nullopt;
+    }
+    const std::optional<int64_t> year = countOf(word.substr(0, 4));
+    const std::optional<int64_t> month = countOf(word.substr(5, 2));
+    const std::optional<int64_t> day = countOf(word.substr(8, 2));
+    if (!year || !month || !day) {
+        return std::nullopt;
+    }
+    const CalendarDay date{static_cast<int>(*year), static_cast<int>(*month),
+                           static_cast<int>(*day)};
+    return date.isValid() ? std::optional<CalendarDay>(date) : std::nullopt;
+}
+
+// One round; its verdict must be the one the drill gives its answer.
+bool readRound(const std::vector<std::string_view>& words, CountingRecord& record) {
+    constexpr std::size_t RoundWords = 9;
+    if (words.size() != RoundWords || words[0] != "round" ||
+        record.rounds().size() >= CountingRoundsKept) {
+        return false;
+    }
+    const std::optional<CalendarDay> date = dayOf(words[1]);
+    const std::optional<CountingSystem> system = valueFor(SystemWords, words[2]);
+    const std::optional<CountingDrill> drill = valueFor(DrillWords, words[3]);
+    const std::optional<Verdict> verdict = valueFor(VerdictWords, words[8]);
+    const std::optional<int64_t> milliseconds = countOf(words[7]);
+    if (!date || !system || !drill || !verdict || !milliseconds ||
+        *milliseconds > MaxAnswerMilliseconds) {
+        return false;
+    }
+    const bool whole = QuestionOf(*drill) == CountQuestion::RunningCount;
+    std::optional<Tenths> pace = Tenths{0};
+    if (HasPace(*drill)) {
+        pace = tenthsOf(words[4], false);
+    } else if (words[4] != NoValue) {
+        return false;
+    }
+    std::optional<Tenths> answer;
+    if (words[5] != NoValue) {
+        answer = tenthsOf(words[5], whole);
+        if (!answer) {
+            return false;
+        }
+    }
+    const std::optional<Tenths> right = tenthsOf(words[6], whole);
+    if (!pace || !right || (HasPace(*drill) && (*pace < MinDrillPace || *pace > MaxDrillPace))) {
+        return false;
+    }
+    const CountingRound round =
+        GradedRound(*date, *system, *drill, *pace, answer, *right, *milliseconds);
+    if (round.Verdict != *verdict) {
+        return false;
+    }
+    record.add(round);
+    return true;
+}
+
+// ---- Sections -----------------------------------------------------------------------
+
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+enum class SectionRead { Read, NotThisSection, Damaged };
+
+// A section of the file: its header line, its lines (each handed to `line`,
+// which says whether it is sound) and "end". `rest` is set to where the text
+// after the end line begins.
+template <typename LineReader>
+SectionRead readSection(std::string_view text, std::string_view header, LineReader&& line,
+                        std::size_t& rest) {
+    bool headerSeen = false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view content = text.substr(at, end - at);
+        at = std::min(end + 1, text.size());
+        if (!content.empty() && content.back() == '\r') {
+            content.remove_suffix(1);
+        }
+        const std::vector<std::string_view> words = wordsOf(content);
+        if (words.empty()) {
+            continue;
+        }
+        if (!headerSeen) {
+            if (content != header) {
+                return SectionRead::NotThisSection;
+            }
+            headerSeen = true;
+        } else if (words.size() == 1 && words[0] == EndLine) {
+            rest = at;
+            return SectionRead::Read;
+        } else if (!line(words)) {
+            return SectionRead::Damaged;
+        }
+    }
+    return headerSeen ? SectionRead::Damaged : SectionRead::NotThisSection;
+}
+
 } // namespace
 
 std::string StatisticsText(const TableStatistics& statistics) {
@@ -339,6 +529,9 @@ std::string StatisticsText(const TableStatistics& statistics) {
         }
     }
     text += std::string(EndLine) + "\n";
+    if (!statistics.counting().empty()) {
+        text += countingText(statistics.counting());
+    }
     return text;
 }
 
@@ -347,41 +540,35 @@ bool ReadStatisticsText(std::string_view text, TableStatistics& statistics) {
         return false;
     }
     Reader reader;
-    bool headerSeen = false;
-    bool ended = false;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view line = text.substr(at, end - at);
-        at = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const std::vector<std::string_view> words = wordsOf(line);
-        if (words.empty()) {
-            continue;
-        }
-        if (ended) {
-            return false; // nothing follows the end
-        }
-        if (!headerSeen) {
-            if (line != Header) {
-                return false;
-            }
-            headerSeen = true;
-        } else if (words.size() == 1 && words[0] == EndLine) {
-            ended = true;
-        } else if (!reader.line(words)) {
-            return false;
-        }
-    }
-    if (!ended || !reader.finish()) {
+    std::size_t rest = 0;
+    const auto tableLine = [&](const std::vector<std::string_view>& words) {
+        return reader.line(words);
+    };
+    if (readSection(text, Header, tableLine, rest) != SectionRead::Read || !reader.finish()) {
         return false;
     }
+    // Only the count school's record may follow the table's figures; a damaged
+    // record starts afresh without taking the table's figures with it.
+    CountingRecord counting;
+    const std::string_view after = text.substr(rest);
+    if (!isBlank(after)) {
+        const auto countingLine = [&](const std::vector<std::string_view>& words) {
+            return readRound(words, counting);
+        };
+        std::size_t countingRest = 0;
+        const SectionRead read = readSection(after, CountingHeader, countingLine, countingRest);
+        const std::size_t first = after.find_first_not_of(" \t\r\n");
+        if (read == SectionRead::NotThisSection &&
+            after.substr(first, CountingRecordWords.size()) != CountingRecordWords) {
+            return false;
+        }
+        // A record of another version, or damaged, starts afresh.
+        if (read != SectionRead::Read || !isBlank(after.substr(countingRest))) {
+            counting.clear();
+        }
+    }
     statistics.restore(reader.seats, reader.gameDeals);
+    statistics.counting() = counting;
     return true;
 }
 

@@ -20,6 +20,22 @@
 //
 // A tally line lists every name once; a seat has at most one tally line of each
 // kind, one credits line and twenty miss lines (oldest first).
+//
+// The count school's record follows, once it holds a round, as a section of
+// its own with its own version; a damaged section starts the record afresh
+// and leaves the table's figures as they were read:
+//
+//   Dealmoor counting 1
+//   round <day> <system> <drill> <pace> <answer> <right value> <milliseconds> <verdict>
+//       day: yyyy-mm-dd, where the player is; system: I or II (Hi-Opt I, Hi-Opt II)
+//       drill: check-running check-true check-decks drill-running drill-true drill-decks
+//       pace: cards a second with one decimal (drill-running), "-" for the others
+//       answer and right value: whole numbers for the running counts, one
+//       decimal for the others; answer "-" when skipped
+//       verdict: right wrong skipped (as the drill grades the answer)
+//   end
+//
+// Rounds are listed oldest first, at most CountingRoundsKept of them.
 
 #include "strategy/TableStatistics.h"
 

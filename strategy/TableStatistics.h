@@ -2,7 +2,8 @@
 // The table's statistics: what every seat did, since the current game began
 // and since the statistics were last reset, the credits each seat held after
 // each deal of the current game, how often a human seat followed the hint and
-// the last decisions it did not, and the last deal at a glance.
+// the last decisions it did not, and the last deal at a glance; beside them
+// the player's count school record (strategy/CountingRecord.h).
 //
 // The figures are gathered while a deal runs, from the table host's calls,
 // through StatisticsHost: it stands between the deal and the table's own host,
@@ -13,6 +14,7 @@
 #include "engine/Game.h"
 #include "engine/HandRules.h"
 #include "engine/TableHost.h"
+#include "strategy/CountingRecord.h"
 #include "strategy/HintAdvice.h"
 
 #include <array>
@@ -139,8 +141,13 @@ public:
 
     // A new game begins: its figures and its credits start again.
     void startNewGame();
-    // Everything starts again (the Reset button).
+    // Every seat's figures start again (the Reset button); the counting record stays.
     void reset();
+
+    // The player's record at the count school, kept in the same file; it has
+    // a reset of its own.
+    CountingRecord& counting() { return counting_; }
+    const CountingRecord& counting() const { return counting_; }
 
     // The deal's bracket: before PlayDeal and after it.
     void beginDeal(const Game& game);
@@ -175,6 +182,7 @@ private:
 
     std::array<SeatStatistics, MaxSeats + 1> seats_{};
     int64_t gameDeals_ = 0;
+    CountingRecord counting_;
     bool inDeal_ = false;
     std::array<SeatDeal, MaxSeats + 1> deal_{};
     DealSummary current_;
@@ -212,12 +220,14 @@ public:
     void SetThinkingTimer(bool enabled) override { inner_.SetThinkingTimer(enabled); }
     void ArmAutoDealTimer() override { inner_.ArmAutoDealTimer(); }
     bool WantsCaptions() const override { return inner_.WantsCaptions(); }
+    bool CaptionShowsCounts() const override { return inner_.CaptionShowsCounts(); }
 
     void CardTaken(int slot) override;
     void StakePlaced(int seat, BetKind kind) override;
     void Decided(int slot) override;
     void HandSettled(int seat, int slot, double stake, double returned) override;
     void SeatSettled(int seat) override { inner_.SeatSettled(seat); }
+    void CountsReported() override { inner_.CountsReported(); }
 
 private:
     const Game& game_;

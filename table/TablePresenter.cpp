@@ -242,6 +242,14 @@ void TablePresenter::ArmAutoDealTimer() {
     autoModeTimer_->start();
 }
 
+bool TablePresenter::CaptionShowsCounts() const {
+    return !CountsHidden(settings_.Practice);
+}
+
+void TablePresenter::CountsReported() {
+    reported_ = StoredCountsOf(game_);
+}
+
 void TablePresenter::onThinkingTick() {
     const int frame = NextThinkingFace(game_);
     if (frame > 0)

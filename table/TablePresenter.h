@@ -5,6 +5,7 @@
 // sound switches allow, runs the Thinking and auto-deal timers, and asks the
 // bet and decision windows for the two answers the engine applies.
 
+#include "engine/Counting.h"
 #include "engine/Game.h"
 #include "engine/TableHost.h"
 
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QEventLoop;
 class QTimer;
@@ -67,6 +69,10 @@ public:
     // Fires 200 ms after a deal armed it; the table window deals on it.
     QTimer& autoDealTimer() { return *autoModeTimer_; }
 
+    // The counts the last deal stored, taken once: the table's count check asks
+    // about them after the deal, even when its end shuffled the shoe since.
+    std::optional<StoredCounts> takeReportedCounts() { return std::exchange(reported_, {}); }
+
     // TableHost
     void Pause(double seconds) override;
     double AskBet(int seat, BetKind kind) override;
@@ -86,6 +92,8 @@ public:
     void ShowShuffling() override;
     void SetThinkingTimer(bool enabled) override;
     void ArmAutoDealTimer() override;
+    bool CaptionShowsCounts() const override;
+    void CountsReported() override;
 
 private:
     // The waiting human seat's face changes every 2 seconds.
@@ -107,6 +115,7 @@ private:
     bool callingOff_ = false;
     int waits_ = 0; // nested waits of the deal right now
     SettledNets settled_{};
+    std::optional<StoredCounts> reported_;
     std::array<PanelColour, MaxSeats + 1> panelColours_{}; // as each panel was drawn last
     QEventLoop* pauseLoop_ = nullptr; // the innermost pause, quit to call the deal off
 };

@@ -2,8 +2,10 @@
 
 #include "engine/Deal.h"
 #include "engine/GameControl.h"
+#include "engine/Shoe.h"
 #include "setup/TableSettings.h"
 #include "strategy/CardCount.h"
+#include "table/CountingTexts.h"
 #include "table/DesktopIdentity.h"
 #include "table/FileChooser.h"
 #include "table/FilePaths.h"
@@ -17,6 +19,9 @@
 #include "table/StrategyCardCommand.h"
 #include "table/TableCanvas.h"
 #include "table/TablePresenter.h"
+#include "table/windows/CountCheckWindow.h"
+#include "table/windows/CountDrillWindow.h"
+#include "table/windows/CountPracticeWindow.h"
 #include "table/windows/DecisionWindow.h"
 #include "table/windows/PlayerSetupWindow.h"
 #include "table/windows/SoundWindow.h"
@@ -32,6 +37,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -119,6 +125,8 @@ QAction* zoomStepAction(QMenu* menu, int percent) {
 
 const char* const TableWindow::LeaveTheTableQuestion =
     "Leave the table? The deal in progress will be called off and its stakes returned.";
+const char* const TableWindow::ShowCountsQuestion =
+    QT_TRANSLATE_NOOP("TableWindow", "Show the counts? You are practising.");
 
 TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
     : QMainWindow(parent), game_(game), settings_(settings) {
@@ -277,6 +285,7 @@ void TableWindow::createMenus() {
     item(options, "Statistics1", "S&tatistics", &TableWindow::onStatisticsChosen)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     createZoomMenu(options);
+    createCountingMenu(options);
 
     QMenu* autoDeal = menuBar()->addMenu(QStringLiteral("&Auto Deal"));
     autoDeal_ = namedAction(autoDeal, "AutoDeal2", "Auto Deal");
@@ -331,12 +340,30 @@ void TableWindow::createZoomMenu(QMenu* options) {
     zoomFit_ = sizeItem(namedAction(zoom, "ZoomFit", "&Fit to Window"), ZoomToFit);
 }
 
+void TableWindow::createCountingMenu(QMenu* options) {
+    QMenu* counting = options->addMenu(tr("Co&unting"));
+    counting->setObjectName(QStringLiteral("Counting1"));
+    practise_ = counting->addAction(tr("&Practise at the Table"));
+    practise_->setObjectName(QStringLiteral("PractiseCount1"));
+    practise_->setCheckable(true);
+    connect(practise_, &QAction::triggered, this, &TableWindow::onPractiseToggled);
+    QAction* settings = counting->addAction(tr("Practice &Settings..."));
+    settings->setObjectName(QStringLiteral("CountPractice1"));
+    connect(settings, &QAction::triggered, this, &TableWindow::onCountPracticeChosen);
+    counting->addSeparator();
+    QAction* drills = counting->addAction(tr("&Drills..."));
+    drills->setObjectName(QStringLiteral("CountDrills1"));
+    connect(drills, &QAction::triggered, this, &TableWindow::onCountDrillsChosen);
+}
+
 // The window's part of the start-up, after the session has read the settings.
 void TableWindow::showStartUp() {
     setUpdatesEnabled(false);
     setWindowTitle(QString::fromLatin1(StartCaption));
     setSoundChecks();
     showZoomCheck();
+    practise_->setChecked(settings_.Practice.On);
+    checkRandom_.Seed = QRandomGenerator::global()->generate();
 
     // Always maximised, whatever the settings remember; where no window manager
     // maximises it, the window still opens at a size the table fits in.
@@ -411,6 +438,8 @@ void TableWindow::applyLayout() {
     zoomControls();
     ApplyLayout(ComputeLayout(table.width(), table.height()), layoutControls(), zoom_);
     presenter_->placeDealWindows();
+    if (countCheck_ != nullptr && countCheck_->isVisible())
+        placeCountCheck();
 }
 
 void TableWindow::loadSheets() {
@@ -516,9 +545,13 @@ void TableWindow::runDeal(const std::function<void()>& deal) {
     deal();
     setNewGameEnabled(true);
     showAutoDeal();
+    const std::optional<StoredCounts> counts = presenter_->takeReportedCounts();
     // A deal taken back (nobody bet) or called off leaves the figures as they were.
-    if (game_.TotalHands != dealsBefore && !game_.DealInProgress)
+    if (game_.TotalHands != dealsBefore && !game_.DealInProgress) {
         dealEnded();
+        if (counts)
+            checkTheCountIfDue(*counts);
+    }
     if (!closeAfterDeal_)
         settingChanged(); // a finished deal moved money: keep it
 }
@@ -667,6 +700,8 @@ void TableWindow::onSeatPanelClicked(int seat) {
 }
 
 void TableWindow::onCardCountChosen() {
+    if (CountsHidden(settings_.Practice) && !showCountsWhilePractising())
+        return;
     QMessageBox box(QMessageBox::Information, QString::fromLatin1(CardCountTitle),
                     QString::fromStdString(CardCountMessage(game_)),
                     QMessageBox::Ok | QMessageBox::Help, this);
@@ -675,6 +710,102 @@ void TableWindow::onCardCountChosen() {
     // Help (or F1) opens the counting topic and leaves the figures on screen.
     while (box.exec() == QMessageBox::Help)
         help_->ShowTopic(HelpCountingCards);
+}
+
+bool TableWindow::showCountsWhilePractising() {
+    return QMessageBox::question(this, QString::fromLatin1(CardCountTitle), tr(ShowCountsQuestion),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+// ---- Practising the count
+
+void TableWindow::onPractiseToggled(bool on) {
+    CountPractice practice = settings_.Practice;
+    practice.On = on;
+    practiceChanged(practice);
+}
+
+void TableWindow::onCountPracticeChosen() {
+    CountPracticeWindow window(settings_.Practice, this);
+    window.helpRequested = [this](int context) { help_->ShowTopic(context); };
+    window.setWindowModality(Qt::WindowModal); // the help window stays usable beside it
+    if (window.exec() == QDialog::Accepted && window.practice() != settings_.Practice)
+        practiceChanged(window.practice());
+}
+
+void TableWindow::practiceChanged(const CountPractice& practice) {
+    settings_.Practice = practice;
+    practise_->setChecked(practice.On);
+    checkSchedule_.restart();
+    showCountsCaption();
+    settingChanged();
+}
+
+void TableWindow::showCountsCaption() {
+    // Only a caption that shows a deal's counts follows; the first caption and
+    // that of a freshly shuffled shoe hold none.
+    if (game_.DealInProgress || game_.CountedCards == 0)
+        return;
+    const std::string caption =
+        CountsHidden(settings_.Practice) ? ShoePositionCaption(game_) : CountsCaption(game_);
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TableWindow::checkTheCountIfDue(const StoredCounts& counts) {
+    if (closeAfterDeal_)
+        return;
+    // A shuffle at the deal's end has cleared the table's counts, not the check's.
+    const bool shuffled = game_.CountedCards == 0;
+    if (checkSchedule_.dealEnded(settings_.Practice, shuffled, checkRandom_))
+        runCountCheck(counts);
+}
+
+void TableWindow::placeCountCheck() {
+    const Area& dealer = canvas_->DealerArea;
+    const Area& seat = canvas_->SeatArea;
+    const QRect views(
+        QPoint(std::min(dealer.left, seat.left), std::min(dealer.top, seat.top)),
+        QPoint(std::max(dealer.right, seat.right) - 1, std::max(dealer.bottom, seat.bottom) - 1));
+    countCheck_->placeOver(Zoomed(views, canvas_->zoom()));
+}
+
+void TableWindow::runCountCheck(const StoredCounts& counts) {
+    // The next automatic deal waits for the player's answers.
+    QTimer& autoDealTimer = presenter_->autoDealTimer();
+    const bool autoDealDue = autoDealTimer.isActive();
+    autoDealTimer.stop();
+    if (countCheck_ == nullptr) {
+        countCheck_ = new CountCheckWindow(canvas_);
+        countCheck_->helpRequested = [this](int context) { help_->ShowTopic(context); };
+    }
+    placeCountCheck();
+    const CountPractice& practice = settings_.Practice;
+    recordCounting(countCheck_->ask(counts, practice.System, practice.AskTrueCount, Today()));
+    if (autoDealDue && !closeAfterDeal_)
+        autoDealTimer.start();
+}
+
+void TableWindow::recordCounting(const std::vector<CountingRound>& rounds) {
+    if (rounds.empty())
+        return;
+    for (const CountingRound& round : rounds)
+        statistics().counting().add(round);
+    if (statisticsStore_ != nullptr)
+        statisticsStore_->saveStatisticsSoon();
+    refreshStatisticsWindow();
+}
+
+void TableWindow::onCountDrillsChosen() {
+    if (drillWindow_ == nullptr) {
+        drillWindow_ = new CountDrillWindow([this] { return ShoeSize(game_.HouseRules); },
+                                            settings_.Practice.System, settings_.ProgramDir, this);
+        drillWindow_->roundPlayed = [this](const CountingRound& round) { recordCounting({round}); };
+        drillWindow_->helpRequested = [this](int context) { help_->ShowTopic(context); };
+    }
+    drillWindow_->show();
+    drillWindow_->raise();
+    drillWindow_->activateWindow();
 }
 
 void TableWindow::setFileChooser(std::unique_ptr<FileChooser> files) {
@@ -742,7 +873,8 @@ void TableWindow::reportSettingsProblem(const std::string& problem) {
 
 void TableWindow::closeOnceCalm() {
     QTimer::singleShot(CalmCheckMs, this, [this] {
-        if (game_.DealInProgress || presenter_->waiting())
+        const bool checking = countCheck_ != nullptr && countCheck_->asking();
+        if (game_.DealInProgress || presenter_->waiting() || checking)
             closeOnceCalm();
         else
             close();
@@ -788,6 +920,14 @@ bool TableWindow::saveForClosing() {
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
+    if (countCheck_ != nullptr && countCheck_->asking()) {
+        // The check ends unanswered and records nothing; the window closes after it.
+        event->ignore();
+        closeAfterDeal_ = true;
+        countCheck_->callOff();
+        closeOnceCalm();
+        return;
+    }
     if (game_.DealInProgress || presenter_->waiting()) {
         event->ignore();
         if (!closeAfterDeal_ && leaveInTheMiddleOfADeal()) {
@@ -809,6 +949,8 @@ void TableWindow::closeEvent(QCloseEvent* event) {
         statisticsStore_->saveStatisticsNow();
     if (statisticsWindow_ != nullptr)
         statisticsWindow_->close();
+    if (drillWindow_ != nullptr)
+        drillWindow_->close();
     help_->close();
     event->accept();
 }

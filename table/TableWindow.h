@@ -5,7 +5,9 @@
 // or a menu item does to the game is asked of the engine, and a deal's
 // pictures, sounds and questions go through the TablePresenter it owns.
 
+#include "engine/Counting.h"
 #include "engine/Game.h"
+#include "setup/CountPractice.h"
 #include "setup/SettingsStore.h"
 #include "setup/Zoom.h"
 #include "strategy/StatisticsStore.h"
@@ -19,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -28,6 +31,8 @@ class QPushButton;
 namespace dealmoor {
 
 struct TableSettings;
+class CountCheckWindow;
+class CountDrillWindow;
 class FileChooser;
 class HelpViewer;
 class StrategyCardCommand;
@@ -96,6 +101,8 @@ public:
 
     // The question asked when the player closes during a deal.
     static const char* const LeaveTheTableQuestion;
+    // The question Card Count asks first while the player practises with the counts hidden.
+    static const char* const ShowCountsQuestion;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +119,7 @@ private:
     void createHintLine();
     void showAdvice(const QString& handTotal, const QString& hint);
     void createZoomMenu(QMenu* options);
+    void createCountingMenu(QMenu* options);
     // Layout and a fresh paint of the whole table, after a new size, zoom or screen.
     void relayout();
     // The sheets drawn for the canvas's density, loaded when it calls for the other size.
@@ -158,9 +166,25 @@ private:
     void onAutoDealTimer();
     void onSeatPanelClicked(int seat); // Image1Click: the seat's name and money
     void onCardCountChosen();
-    void onStrategyCardsChosen(); // StrategyCards1: open, edit and save a card file
-    void onChangeSoundsChosen();  // ChangeSounds1: the sound choice window
-    void onStatisticsChosen();    // Statistics1: the statistics window, beside the table
+    void onStrategyCardsChosen();    // StrategyCards1: open, edit and save a card file
+    void onChangeSoundsChosen();     // ChangeSounds1: the sound choice window
+    void onStatisticsChosen();       // Statistics1: the statistics window, beside the table
+    void onPractiseToggled(bool on); // PractiseCount1
+    void onCountPracticeChosen();    // CountPractice1: the practice's settings
+    void onCountDrillsChosen();      // CountDrills1: the Count Drill window, beside the table
+    void practiceChanged(const CountPractice& practice);
+    // Between deals the caption shows the last deal's counts, or the cards
+    // dealt alone while the practice hides them.
+    void showCountsCaption();
+    // After a deal that stored `counts`: the table checks the player's count
+    // when the practice says it is time.
+    void checkTheCountIfDue(const StoredCounts& counts);
+    void runCountCheck(const StoredCounts& counts);
+    void placeCountCheck();
+    // Checks and drill rounds go into the statistics and their file.
+    void recordCounting(const std::vector<CountingRound>& rounds);
+    // Card Count while the counts are hidden: true when the player wants them shown.
+    bool showCountsWhilePractising();
     void showProductInformation();
 
     Game& game_;
@@ -170,6 +194,10 @@ private:
     StatisticsStore* statisticsStore_ = nullptr;
     TableStatistics unsavedStatistics_; // without a store
     QPointer<StatisticsWindow> statisticsWindow_;
+    QPointer<CountDrillWindow> drillWindow_;
+    CountCheckWindow* countCheck_ = nullptr; // made at the first check, over the table
+    CheckSchedule checkSchedule_;
+    RandomSource checkRandom_; // the checks at random
     std::string lastSaveError_;
     bool closeQuietly_ = false;   // no questions: the desktop or a signal closes the game
     bool closeAfterDeal_ = false; // closing waits for the called-off deal to unwind
@@ -201,6 +229,7 @@ private:
     QAction* autoDeal_ = nullptr;                        // AutoDeal2
     std::array<QAction*, ZoomSteps.size()> zoomItems_{}; // Zoom100 .. Zoom200
     QAction* zoomFit_ = nullptr;                         // ZoomFit
+    QAction* practise_ = nullptr;                        // PractiseCount1
 
     double zoom_ = 1;
     double controlsZoom_ = 1;    // the zoom the buttons' font and glyph were last sized for

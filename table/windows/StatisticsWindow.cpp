@@ -7,6 +7,7 @@
 #include "table/MoneyText.h"
 #include "table/Painting.h"
 #include "table/TableCanvas.h"
+#include "table/windows/CountingPage.h"
 
 #include <QChart>
 #include <QChartView>
@@ -292,6 +293,13 @@ void StatisticsWindow::createControls(const std::string& programDir) {
     connect(seatPicker_, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
     tabs_->addTab(chartPage, QString::fromLatin1(CreditsPage));
 
+    counting_ = new CountingPage(statistics_.counting(), tabs_);
+    counting_->recordReset = [this] {
+        if (figuresReset)
+            figuresReset();
+    };
+    tabs_->addTab(counting_, tr("Counting"));
+
     auto* bar = new QHBoxLayout;
     auto* reset = new QPushButton(QString::fromLatin1(ResetCaption), this);
     reset->setObjectName(QStringLiteral("ResetStatistics"));
@@ -323,6 +331,7 @@ void StatisticsWindow::refresh() {
     showLastDeal();
     showSeatChoice();
     showChart();
+    counting_->refresh();
 }
 
 void StatisticsWindow::showFigures(QTableWidget* table, SeatTally SeatStatistics::*period) {

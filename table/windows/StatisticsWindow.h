@@ -3,12 +3,14 @@
 // since the current game began and since the statistics were last reset, how
 // often each human seat followed the hint and the last decisions that did
 // not, the last deal at a glance, and a chart of a seat's credits over the
-// deals of the current game. It stays open beside the table and follows it
-// deal by deal. Reset, once the player confirms it, starts every figure again.
+// deals of the current game; and the player's record at the count school. It
+// stays open beside the table and follows it deal by deal. Reset, once the
+// player confirms it, starts every seat's figure again; the Counting page has
+// a reset of its own.
 //
 // Controls: StatisticsTabs with the pages GameFigures and ResetFigures (one
 // column a seat, one row a figure), HintSummary and HintMisses, LastDeal, and
-// SeatPicker with CreditsChart; ResetStatistics "&Reset", HelpStatistics
+// SeatPicker with CreditsChart, CountingPage; ResetStatistics "&Reset", HelpStatistics
 // "&Help" (also F1) and CloseStatistics.
 
 #include <QDialog>
@@ -26,6 +28,7 @@ class QValueAxis;
 
 namespace dealmoor {
 
+class CountingPage;
 struct Game;
 struct SeatStatistics;
 struct SeatTally;
@@ -44,7 +47,8 @@ public:
     // Shows the figures as they stand now (after a deal, a new game, a reset).
     void refresh();
 
-    // Told after Reset has cleared the figures, so that they are kept.
+    // Told after a reset (of the seats' figures, or of the counting record)
+    // has cleared the figures, so that they are kept.
     std::function<void()> figuresReset;
     // Asked for a help topic (the Help button, or F1).
     std::function<void(int)> helpRequested;
@@ -78,6 +82,7 @@ private:
     QLineSeries* credits_;
     QValueAxis* dealAxis_;
     QValueAxis* creditAxis_;
+    CountingPage* counting_;
 };
 
 } // namespace dealmoor

@@ -3,6 +3,7 @@
 // the bet and decision windows from a script, one queue per seat. The engine
 // judges and applies the answers exactly as it does the windows' answers.
 
+#include "engine/Counting.h"
 #include "engine/Game.h"
 #include "engine/TableHost.h"
 #include "engine/Texts.h"
@@ -101,6 +102,12 @@ public:
     }
     void ArmAutoDealTimer() override { add("arm"); }
     bool WantsCaptions() const override { return wantsCaptions; }
+    // False for a player practising the count with the counts hidden.
+    bool showsCounts = true;
+    bool CaptionShowsCounts() const override { return showsCounts; }
+    // The counts each deal's end reported, as the game held them at that moment.
+    std::vector<StoredCounts> reportedCounts;
+    void CountsReported() override { reportedCounts.push_back(StoredCountsOf(game_)); }
     void CardTaken(int slot) override {
         add("card " + std::to_string(slot));
         if (onCardTaken) {

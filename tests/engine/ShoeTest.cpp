@@ -2,6 +2,7 @@
 #include "RecordingHost.h"
 
 #include "engine/Characters.h"
+#include "engine/Counting.h"
 #include "engine/Deal.h"
 #include "engine/Shoe.h"
 #include "strategy/StrategyFile.h"
@@ -384,6 +385,73 @@ TEST(CountReport, StoresTheCountsAndShowsThemInTheCaption) {
     silent.wantsCaptions = false;
     ReportCounts(game, silent);
     EXPECT_TRUE(silent.log.empty());
+}
+
+TEST(CountReport, APlayerPractisingTheCountSeesTheCardsDealtAlone) {
+    Game game = keptSeedGame(208, 1);
+    ShuffleShoe(game, nullptr);
+    RigShoe(game, {4, 10, 2, 5});
+    game.Shoe.ShoePos = 5;
+    RecordingHost host(game);
+    host.showsCounts = false;
+    ReportCounts(game, host);
+    EXPECT_EQ(host.caption, "Dealmoor 97 [Cards: 5/208]");
+    EXPECT_EQ(game.HiOpt1Count, 1) << "the counts are kept all the same";
+    EXPECT_EQ(game.HiOpt2Count, 3);
+
+    game.BaseCaption = std::string(40, 'x');
+    EXPECT_EQ(ShoePositionCaption(game), std::string(32, 'x') + "Cards: 5/208]");
+}
+
+// A deal whose end shuffles the shoe still tells its counts first: the table's
+// count check asks about them after the deal.
+TEST(CountReport, TheCountsAreReportedBeforeTheShuffleClearsThem) {
+    DealTable table(1);
+    table.game.HouseRules.Cards = 52;
+    ShuffleShoe(table.game, nullptr);
+    // Twenty-four twos are gone (Hi-Opt I 0, Hi-Opt II +24); the deal takes four more.
+    for (int entry = 2; entry <= 25; ++entry)
+        table.game.Shoe.ShoeCards[entry] = Card{2, 2};
+    const std::vector<int> deal = enginetest::DealOrder({{10, 8}}, 10, 9);
+    for (std::size_t i = 0; i < deal.size(); ++i)
+        table.game.Shoe.ShoeCards[26 + i] = Card{deal[i], deal[i]};
+    table.game.Shoe.ShoePos = 25;
+    table.bet(1, 10);
+    table.deal();
+
+    ASSERT_EQ(table.host.reportedCounts.size(), 1u);
+    const StoredCounts& reported = table.host.reportedCounts.front();
+    EXPECT_EQ(reported.CountedCards, 29);
+    EXPECT_EQ(reported.HiOpt1, -2);
+    EXPECT_EQ(reported.HiOpt2, 20);
+    EXPECT_EQ(reported.ShoeCards, 52);
+    EXPECT_EQ(table.game.CountedCards, 0) << "the shoe was shuffled at the deal's end";
+}
+
+TEST(CountFigures, DecksRemainingAndTrueCount) {
+    struct Case {
+        int running;
+        int shoe;
+        int gone;
+        long double decks;
+        long double trueCount;
+    };
+    const std::vector<Case> cases = {
+        {6, 312, 105, 207.0L / 52, 6 / (207.0L / 52)},
+        {-4, 312, 208, 2, -2},
+        {3, 52, 26, 0.5L, 6},
+        {5, 208, 0, 4, 0},   // nothing counted yet
+        {7, 416, 416, 0, 0}, // nothing left to divide by
+        {7, 416, 420, -4.0L / 52, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(static_cast<double>(DecksRemaining(c.shoe, c.gone)),
+                    static_cast<double>(c.decks), 1e-12)
+            << c.shoe << "/" << c.gone;
+        EXPECT_NEAR(static_cast<double>(TrueCount(c.running, c.shoe, c.gone)),
+                    static_cast<double>(c.trueCount), 1e-12)
+            << c.shoe << "/" << c.gone;
+    }
 }
 
 TEST(CountReport, CaptionPartsAreCut) {

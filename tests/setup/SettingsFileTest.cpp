@@ -559,3 +559,61 @@ TEST_F(SettingsFileTest, ASoundPathOfTheLongestKeptLengthReadsBackWhole) {
 
 } // namespace
 } // namespace dealmoor
+
+namespace dealmoor {
+namespace {
+
+TEST_F(SettingsFileTest, ThePracticeOfTheCountIsKeptOnceThePlayerChangesIt) {
+    Game untouched;
+    startUp(untouched);
+    writeAll(untouched);
+    const std::string before = ReadFile(path());
+    EXPECT_EQ(before.find("CountPractice"), std::string::npos)
+        << "a player who never practised keeps the file as it always was";
+
+    Game game;
+    startUp(game);
+    game.Settings.Practice = {true, CountingSystem::HiOpt2, false, CheckFrequency::AtRandom, 12,
+                              false};
+    writeAll(game);
+    EXPECT_EQ(layout().back(),
+              (std::pair<std::string, std::vector<std::string>>{
+                  "CountPractice",
+                  {"Practice", "System", "HideCounts", "Checks", "CheckDeals", "AskTrueCount"}}));
+    Game back;
+    startUp(back);
+    EXPECT_EQ(back.Settings.Practice, game.Settings.Practice);
+
+    // Switched back to the start, the choice is still kept.
+    back.Settings.Practice = CountPractice{};
+    back.Settings.Practice.On = false;
+    writeAll(back);
+    EXPECT_NE(ReadFile(path()).find("[CountPractice]"), std::string::npos);
+    Game again;
+    startUp(again);
+    EXPECT_EQ(again.Settings.Practice, CountPractice{});
+}
+
+TEST_F(SettingsFileTest, PracticeValuesOutsideTheirRangeAreHeldWithinIt) {
+    const struct {
+        const char* text;
+        CountPractice practice;
+    } stored[] = {
+        {"Practice=1\nSystem=7\nChecks=9\nCheckDeals=0\n",
+         {true, CountingSystem::HiOpt1, true, CheckFrequency::AtRandom, MinCheckDeals, true}},
+        {"System=2\nChecks=-1\nCheckDeals=5000\nHideCounts=0\n",
+         {false, CountingSystem::HiOpt2, false, CheckFrequency::Never, MaxCheckDeals, true}},
+        {"Checks=1\nAskTrueCount=0\n",
+         {false, CountingSystem::HiOpt1, true, CheckFrequency::EveryShuffle, 5, false}},
+    };
+    for (const auto& [text, practice] : stored) {
+        SCOPED_TRACE(text);
+        WriteFile(path(), std::string("[CountPractice]\n") + text);
+        Game game;
+        startUp(game);
+        EXPECT_EQ(game.Settings.Practice, practice);
+    }
+}
+
+} // namespace
+} // namespace dealmoor
