@@ -2,12 +2,14 @@
 
 #include "table/CountingTexts.h"
 #include "table/Keyboard.h"
+#include "table/Painting.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -26,6 +28,9 @@ constexpr std::array<RowName, 3> RowNames{{
     {CountingDrill::CheckTrue, "TrueAnswer", "TrueVerdict"},
     {CountingDrill::CheckDecks, "DecksAnswer", "DecksVerdict"},
 }};
+
+// The raised frame stands this far in from the window's edge, inside its margins.
+constexpr int FrameInset = 4;
 
 // Room for a sign, four digits, a decimal point and a tenth.
 constexpr int AnswerCharacters = 7;
@@ -245,6 +250,18 @@ void CountCheckWindow::keyPressEvent(QKeyEvent* event) {
         break;
     }
     OverlayDialog::keyPressEvent(event);
+}
+
+} // namespace dealmoor
+
+namespace dealmoor {
+
+void CountCheckWindow::paintEvent(QPaintEvent* event) {
+    OverlayDialog::paintEvent(event);
+    // A raised frame, so the question stands out from the table behind it.
+    QPainter painter(this);
+    DrawBevel(painter, FrameInset, FrameInset, width() - FrameInset - 1, height() - FrameInset - 1,
+              BevelStyle::Raised);
 }
 
 } // namespace dealmoor

@@ -175,7 +175,7 @@ QWidget* CountDrillWindow::createOptions() {
     pace_->setValue(StartingPace / 10.0);
     pace_->setSuffix(tr(" cards a second"));
     paceLabel->setBuddy(pace_);
-    auto* groupLabel = new QLabel(tr("&Cards at a time:"), options);
+    auto* groupLabel = new QLabel(tr("Cards at a ti&me:"), options);
     groupSize_ = new QSpinBox(options);
     groupSize_->setObjectName(QStringLiteral("DrillGroup"));
     groupSize_->setRange(1, MaxCardsAtATime);
@@ -185,8 +185,9 @@ QWidget* CountDrillWindow::createOptions() {
     decks_->setObjectName(QStringLiteral("DrillDecksCount"));
     decks_->setRange(MinDrillDecks, MaxDrillDecks);
     decksLabel->setBuddy(decks_);
-    randomStop_ = new QCheckBox(tr("Stop at a random &point"), options);
+    randomStop_ = new QCheckBox(tr("Stop at a rand&om point"), options);
     randomStop_->setObjectName(QStringLiteral("DrillRandomStop"));
+    randomStop_->setChecked(true); // a whole run of decks always counts to zero
     grid->addWidget(paceLabel, 1, 0);
     grid->addWidget(pace_, 1, 1);
     grid->addWidget(groupLabel, 1, 2);
@@ -231,7 +232,8 @@ void CountDrillWindow::onDrillChosen() {
         if (label->buddy() == pace_ || label->buddy() == groupSize_ || label->buddy() == decks_)
             label->setVisible(running);
     }
-    question_->setText(QuestionLabel(QuestionOf(drill())));
+    // The drills' own letters go to the choices above; Enter reaches the answer.
+    question_->setText(QuestionLabel(QuestionOf(drill())).remove(QLatin1Char('&')));
     result_->clear();
     table_->showDeck(tr("Press Enter to start"));
     showFigures();

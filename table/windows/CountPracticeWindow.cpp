@@ -38,14 +38,14 @@ void CountPracticeWindow::createControls() {
     auto* systemLayout = new QHBoxLayout(system);
     systems_[0] = new QRadioButton(tr("Hi-Opt &I"), system);
     systems_[0]->setObjectName(QStringLiteral("SystemHiOpt1"));
-    systems_[1] = new QRadioButton(tr("Hi-Opt I&I"), system);
+    systems_[1] = new QRadioButton(tr("Hi-Op&t II"), system);
     systems_[1]->setObjectName(QStringLiteral("SystemHiOpt2"));
     for (QRadioButton* button : systems_)
         systemLayout->addWidget(button);
     systemLayout->addStretch();
     layout->addWidget(system);
 
-    hideCounts_ = new QCheckBox(tr("&Hide the counts: the title bar shows the cards dealt only, "
+    hideCounts_ = new QCheckBox(tr("Hi&de the counts: the title bar shows the cards dealt only, "
                                    "and Card Count asks first"),
                                 this);
     hideCounts_->setObjectName(QStringLiteral("HideCounts"));
@@ -65,7 +65,7 @@ void CountPracticeWindow::createControls() {
         checksLayout->addWidget(checks_[i], static_cast<int>(i), 0, 1, 2);
         connect(checks_[i], &QRadioButton::toggled, this, &CountPracticeWindow::enableCheckDeals);
     }
-    auto* dealsLabel = new QLabel(tr("&N:"), checks);
+    auto* dealsLabel = new QLabel(tr("N (de&als):"), checks);
     checkDeals_ = new QSpinBox(checks);
     checkDeals_->setObjectName(QStringLiteral("CheckDeals"));
     checkDeals_->setRange(MinCheckDeals, MaxCheckDeals);
@@ -79,7 +79,7 @@ void CountPracticeWindow::createControls() {
     checksLayout->addLayout(dealsRow, static_cast<int>(checks_.size()), 0, 1, 2);
     layout->addWidget(checks);
 
-    askTrueCount_ = new QCheckBox(tr("Also ask the &true count and the decks left"), this);
+    askTrueCount_ = new QCheckBox(tr("Also ask the true count and the dec&ks left"), this);
     askTrueCount_->setObjectName(QStringLiteral("AskTrueCount"));
     layout->addWidget(askTrueCount_);
 

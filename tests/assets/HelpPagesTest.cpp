@@ -13,8 +13,8 @@
 namespace dealmoor::test {
 namespace {
 
-const char* const Topics[] = {"41002", "41003", "41004", "41005", "41009", "41010",
-                              "41012", "41015", "41018", "41020", "41021", "41022"};
+const char* const Topics[] = {"41002", "41003", "41004", "41005", "41009", "41010", "41012",
+                              "41015", "41018", "41020", "41021", "41022", "41023", "41024"};
 
 QString page(const QString& file) {
     QFile f(artFolder().filePath("help/" + file));
@@ -68,6 +68,8 @@ TEST(HelpPages, TheKeysOfTheTableAndItsPromptsAreListed) {
         {"41002.html", {"1", "2", "3", "4", "5", "Backspace", "C", "B", "Enter", "F1"}},
         {"41009.html", {"H", "S", "D", "P", "R", "Enter", "F1", "Alt+H"}},
         {"41003.html", {"1", "6", "B", "P", "Enter", "Esc", "F1"}},
+        {"41023.html", {"0", "9", "-", "Enter", "Esc", "F1"}},
+        {"41024.html", {"Enter", "Esc", "Alt+R", "Alt+T", "Alt+E", "F1"}},
     };
     for (const auto& window : windows) {
         const QString html = page(window.page);
