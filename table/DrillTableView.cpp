@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace dealmoor {
 
@@ -113,10 +114,10 @@ double DrillTableView::StackHeight(int cards) {
     return cards * PixelsPerCard;
 }
 
-void DrillTableView::showDeck(const QString& line) {
+void DrillTableView::showDeck(const QStringList& lines) {
     shows_ = Shows::Deck;
     cards_.clear();
-    lines_ = QStringList{line};
+    lines_ = lines;
     describe();
     update();
 }
@@ -305,28 +306,45 @@ void DrillTableView::paintTray(QPainter& painter) const {
         Qt::AlignHCenter | Qt::AlignBottom, tr("1 deck"));
 }
 
+namespace {
+
+// `font` made smaller until `text` fits into `width`.
+QFont fitted(QFont font, const QString& text, int width) {
+    constexpr double SmallestPoints = 7;
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pointSizeF() > SmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
+} // namespace
+
 void DrillTableView::paintLines(QPainter& painter, const QRect& area) const {
     if (lines_.isEmpty())
         return;
+    constexpr int LineGap = 6;
+    constexpr int SideRoom = 24;
     QFont first = font();
     first.setBold(true);
     first.setPointSizeF(first.pointSizeF() * 1.8);
     QFont rest = font();
     rest.setPointSizeF(rest.pointSizeF() * 1.25);
-    const QFontMetrics firstMetrics(first);
-    const QFontMetrics restMetrics(rest);
-    const int height =
-        firstMetrics.height() + (static_cast<int>(lines_.size()) - 1) * (restMetrics.height() + 6);
+    std::vector<QFont> fonts;
+    int height = 0;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        fonts.push_back(fitted(i == 0 ? first : rest, lines_[i], area.width() - SideRoom));
+        height += QFontMetrics(fonts.back()).height() + (i > 0 ? LineGap : 0);
+    }
     int top = area.top() + (shows_ == Shows::Deck ? 0 : (area.height() - height) / 2);
     for (qsizetype i = 0; i < lines_.size(); ++i) {
-        painter.setFont(i == 0 ? first : rest);
-        const int lineHeight = i == 0 ? firstMetrics.height() : restMetrics.height();
+        const QFont& lineFont = fonts[static_cast<std::size_t>(i)];
+        painter.setFont(lineFont);
+        const int lineHeight = QFontMetrics(lineFont).height();
         const QRect line(area.left(), top, area.width(), lineHeight);
         painter.setPen(TextShadow);
         painter.drawText(line.translated(1, 2), Qt::AlignHCenter | Qt::AlignVCenter, lines_[i]);
         painter.setPen(i == 0 ? QColor(Qt::white) : QColor(0xf0, 0xe6, 0x8c));
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, lines_[i]);
-        top += lineHeight + 6;
+        top += lineHeight + LineGap;
     }
 }
 

@@ -21,8 +21,8 @@ class DrillTableView : public QWidget {
 public:
     DrillTableView(const SpriteSheets& sheets, QWidget* parent = nullptr);
 
-    // A face-down deck waiting, with a line of text under it.
-    void showDeck(const QString& line);
+    // A face-down deck waiting, with lines of text under it (the first one large).
+    void showDeck(const QStringList& lines);
     // The cards just turned, face up.
     void showCards(const std::vector<Card>& cards);
     // The felt cleared but for a line of text (the question).

@@ -2,7 +2,6 @@
 
 #include "table/CountingTexts.h"
 #include "table/Keyboard.h"
-#include "table/Painting.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,8 +28,8 @@ constexpr std::array<RowName, 3> RowNames{{
     {CountingDrill::CheckDecks, "DecksAnswer", "DecksVerdict"},
 }};
 
-// The raised frame stands this far in from the window's edge, inside its margins.
-constexpr int FrameInset = 4;
+const QColor FrameEdge{0x3c, 0x3c, 0x3c};
+const QColor FrameLight{0xff, 0xff, 0xff};
 
 // Room for a sign, four digits, a decimal point and a tenth.
 constexpr int AnswerCharacters = 7;
@@ -258,10 +257,13 @@ namespace dealmoor {
 
 void CountCheckWindow::paintEvent(QPaintEvent* event) {
     OverlayDialog::paintEvent(event);
-    // A raised frame, so the question stands out from the table behind it.
+    // A dark edge with a light line inside it, so the question stands out from the table.
     QPainter painter(this);
-    DrawBevel(painter, FrameInset, FrameInset, width() - FrameInset - 1, height() - FrameInset - 1,
-              BevelStyle::Raised);
+    const QRect edge = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(QPen(FrameEdge, 1));
+    painter.drawRect(edge);
+    painter.setPen(QPen(FrameLight, 1));
+    painter.drawRect(edge.adjusted(1, 1, -1, -1));
 }
 
 } // namespace dealmoor

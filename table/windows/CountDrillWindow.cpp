@@ -44,6 +44,7 @@ constexpr std::array<DrillChoice, 3> DrillChoices{{
 }};
 
 constexpr Tenths StartingPace = 20; // two cards a second
+constexpr QSize WindowSize{760, 640};
 constexpr int AnswerCharacters = 7;
 
 std::size_t indexOf(CountingDrill drill) {
@@ -67,6 +68,7 @@ CountDrillWindow::CountDrillWindow(std::function<int()> shoeCards, CountingSyste
     sheets_.Load(programDir, 2);
     nextSeed = [] { return QRandomGenerator::global()->generate(); };
     createControls(programDir);
+    resize(WindowSize);
     system_->setCurrentIndex(system == CountingSystem::HiOpt2 ? 1 : 0);
     SetHelpContext(this, HelpCountDrill);
     onDrillChosen();
@@ -95,10 +97,14 @@ void CountDrillWindow::createControls(const std::string& programDir) {
     result_ = new QLabel(this);
     result_->setObjectName(QStringLiteral("DrillResult"));
     result_->setWordWrap(true);
+    // Room for two lines, so the felt never moves when a result comes or goes.
+    result_->setMinimumHeight(2 * result_->fontMetrics().lineSpacing());
+    result_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     answerRow->addWidget(question_);
     answerRow->addWidget(answer_);
-    answerRow->addWidget(result_, 1);
+    answerRow->addStretch();
     layout->addLayout(answerRow);
+    layout->addWidget(result_);
 
     figuresLine_ = new QLabel(this);
     figuresLine_->setObjectName(QStringLiteral("DrillFigures"));
@@ -235,7 +241,7 @@ void CountDrillWindow::onDrillChosen() {
     // The drills' own letters go to the choices above; Enter reaches the answer.
     question_->setText(QuestionLabel(QuestionOf(drill())).remove(QLatin1Char('&')));
     result_->clear();
-    table_->showDeck(tr("Press Enter to start"));
+    table_->showDeck({tr("Press Enter to start")});
     showFigures();
 }
 
@@ -268,7 +274,7 @@ void CountDrillWindow::start() {
 void CountDrillWindow::stop() {
     timer_->stop();
     if (playing()) {
-        table_->showDeck(tr("Stopped. Press Enter to start again"));
+        table_->showDeck({tr("Stopped"), tr("Press Enter to start again")});
         result_->clear();
     }
     setState(State::Idle);
@@ -353,19 +359,23 @@ void CountDrillWindow::showResult(const CountingRound& round) {
                                   ValueText(round.error(), question).remove(QLatin1Char('+')));
     switch (round.Drill) {
     case CountingDrill::DrillRunning:
-        text +=
-            QLatin1Char(' ') +
-            tr("%n card(s) at %1 a second, %2 a card.", "", static_cast<int>(run_.StopAfter))
-                .arg(PaceText(round.Pace), SecondsText(GroupMilliseconds(round.Pace, 1) / 1000.0));
-        table_->showDeck(tr("The count was %1. Press Enter for the next round").arg(right));
+        text += QLatin1Char(' ') + tr("%1 cards at %2 a second, %3 a card.")
+                                       .arg(run_.StopAfter)
+                                       .arg(PaceText(round.Pace),
+                                            SecondsText(GroupMilliseconds(round.Pace, 1) / 1000.0));
+        table_->showDeck({tr("The count was %1").arg(right), tr("Press Enter for the next round")});
         break;
     case CountingDrill::DrillTrue:
-    case CountingDrill::DrillDecks:
         text += QLatin1Char(' ') +
                 tr("%1 cards were dealt from %2: %3 decks are left.")
                     .arg(tray_.CardsGone)
                     .arg(ShoeText(tray_.ShoeCards),
                          ValueText(tray_.rightDecksLeft(), CountQuestion::DecksLeft));
+        break;
+    case CountingDrill::DrillDecks:
+        text +=
+            QLatin1Char(' ') +
+            tr("%1 cards were dealt from %2.").arg(tray_.CardsGone).arg(ShoeText(tray_.ShoeCards));
         break;
     default:
         break;

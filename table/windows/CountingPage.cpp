@@ -62,10 +62,9 @@ const std::array<Column, 8> Columns{{
      [](const CountingFigures& f) {
          return orNone(f.answered() > 0, SecondsText(f.meanSeconds()));
      }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Best pace with no error"),
+    {QT_TRANSLATE_NOOP("CountingPage", "Best pace with\nno error (cards/s)"),
      [](const CountingFigures& f) {
-         return orNone(f.BestCleanPace > 0,
-                       CountingPage::tr("%1 cards a second").arg(PaceText(f.BestCleanPace)));
+         return orNone(f.BestCleanPace > 0, PaceText(f.BestCleanPace));
      }},
 }};
 
@@ -107,9 +106,13 @@ CountingPage::CountingPage(CountingRecord& record, QWidget* parent)
     figures_->setSelectionMode(QAbstractItemView::NoSelection);
     figures_->setFocusPolicy(Qt::NoFocus);
     figures_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The longest heading keeps its words.
+    figures_->horizontalHeader()->setSectionResizeMode(static_cast<int>(Columns.size()) - 1,
+                                                       QHeaderView::ResizeToContents);
     figures_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     figures_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     figures_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    figures_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(figures_);
 
     auto* row = new QHBoxLayout;
@@ -137,6 +140,7 @@ CountingPage::CountingPage(CountingRecord& record, QWidget* parent)
 
 void CountingPage::createChart() {
     auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
     accuracy_ = new QLineSeries(chart);
     accuracy_->setName(tr("Accuracy (%)"));
     accuracy_->setPointsVisible(true);
@@ -150,7 +154,7 @@ void CountingPage::createChart() {
     accuracyAxis_ = new QValueAxis(chart);
     accuracyAxis_->setRange(0, 100);
     accuracyAxis_->setLabelFormat(QStringLiteral("%d"));
-    accuracyAxis_->setTitleText(tr("Accuracy (%)"));
+    accuracyAxis_->setTitleText(tr("%"));
     paceAxis_ = new QValueAxis(chart);
     paceAxis_->setLabelFormat(QStringLiteral("%.1f"));
     chart->addAxis(dayAxis_, Qt::AlignBottom);
@@ -181,6 +185,9 @@ void CountingPage::showFigures() {
             figures_->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
+    // Every row shows; the chart takes the rest of the page.
+    figures_->setFixedHeight(figures_->horizontalHeader()->sizeHint().height() +
+                             figures_->verticalHeader()->length() + 2 * figures_->frameWidth());
 }
 
 void CountingPage::showChart() {
@@ -201,26 +208,26 @@ void CountingPage::showChart() {
     }
     accuracy_->replace(accuracy);
     pace_->replace(pace);
-    const QString paceName =
-        HasPace(drill) ? tr("Best pace with no error (cards a second)") : tr("Mean time (s)");
-    pace_->setName(paceName);
-    paceAxis_->setTitleText(paceName);
+    pace_->setName(HasPace(drill) ? tr("Best pace with no error (cards a second)")
+                                  : tr("Mean time (seconds)"));
+    paceAxis_->setTitleText(HasPace(drill) ? tr("cards/s") : tr("s"));
     paceAxis_->setRange(0, std::max(highestPace * 1.15, 1.0));
     paceAxis_->applyNiceNumbers();
+    // The picker above names the drill; the chart's title speaks only when it has nothing to show.
     chartView_->chart()->setTitle(accuracy.isEmpty() ? tr("No answered rounds of this drill yet")
-                                                     : tr("%1, day by day").arg(DrillName(drill)));
+                                                     : QString());
     if (accuracy.isEmpty()) {
         const QDateTime today = QDateTime::currentDateTime();
         dayAxis_->setRange(today.addDays(-7), today);
         return;
     }
-    // A single day still gets a stretch of axis to stand on.
+    // A single day still gets a stretch of axis to stand on, with its point in the middle.
     const qint64 first = static_cast<qint64>(accuracy.first().x());
     const qint64 last = static_cast<qint64>(accuracy.last().x());
-    dayAxis_->setRange(QDateTime::fromMSecsSinceEpoch(first - DayMilliseconds / 2),
-                       QDateTime::fromMSecsSinceEpoch(std::max(last, first + DayMilliseconds) +
-                                                      DayMilliseconds / 2));
-    dayAxis_->setTickCount(std::clamp(static_cast<int>(accuracy.size()) + 1, 2, 8));
+    const qint64 margin = first == last ? DayMilliseconds : DayMilliseconds / 2;
+    dayAxis_->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
+                       QDateTime::fromMSecsSinceEpoch(last + margin));
+    dayAxis_->setTickCount(std::clamp(static_cast<int>(accuracy.size()) + 2, 3, 8));
 }
 
 void CountingPage::onResetClicked() {

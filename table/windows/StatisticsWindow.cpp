@@ -35,7 +35,8 @@ namespace dealmoor {
 namespace {
 
 const char* const WindowTitle = "Statistics";
-constexpr QSize WindowSize(880, 470);
+// Tall enough for the Counting page's figures and chart together.
+constexpr QSize WindowSize(900, 600);
 
 const char* const GamePage = "This Game";
 const char* const ResetPage = "Since Reset";
