@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpressionValidator>
 
 #include <array>
 
@@ -13,6 +15,9 @@ namespace {
 QString tr(const char* text) {
     return QCoreApplication::translate("Counting", text);
 }
+
+// Room for a sign, four digits, a decimal point and a tenth.
+constexpr int AnswerCharacters = 7;
 
 } // namespace
 
@@ -90,6 +95,30 @@ QString ShoeText(int shoeCards) {
 CalendarDay Today() {
     const QDate today = QDate::currentDate();
     return {today.year(), today.month(), today.day()};
+}
+
+QString VerdictColour(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Right:
+        return QStringLiteral("#1b7a1b");
+    case Verdict::Wrong:
+        return QStringLiteral("#c01818");
+    case Verdict::Skipped:
+        break;
+    }
+    return QStringLiteral("#6b6b6b");
+}
+
+void PrepareAnswerField(QLineEdit* field, CountQuestion question) {
+    const QString pattern = question == CountQuestion::RunningCount
+                                ? QStringLiteral("[+\\-\u2212]?\\d{0,4}")
+                                : QStringLiteral("[+\\-\u2212]?\\d{0,4}([.,]\\d?)?");
+    delete field->validator();
+    field->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field));
+    field->setMaxLength(AnswerCharacters);
+    field->setAlignment(Qt::AlignRight);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                         (AnswerCharacters + 3));
 }
 
 } // namespace dealmoor

@@ -2,12 +2,15 @@
 // What the counting windows (the count check, the practice settings, the
 // Count Drill window and the Counting tab of the statistics) write about the
 // count school, in one place: the systems' and drills' names, answers and
-// right values as the player reads them, and the day it is where the player is.
+// right values as the player reads them, the field an answer is typed in, and
+// the day it is where the player is.
 
 #include "strategy/CountDrill.h"
 #include "strategy/CountingRecord.h"
 
 #include <QString>
+
+class QLineEdit;
 
 namespace dealmoor {
 
@@ -32,5 +35,13 @@ QString SecondsText(double seconds);
 QString ShoeText(int shoeCards);
 
 CalendarDay Today();
+
+// The colour a verdict is written in: green right, red wrong, grey skipped.
+QString VerdictColour(Verdict verdict);
+
+// Makes `field` an answer field for `question`: it takes a sign and digits,
+// and for the true count and the decks left one decimal; right-aligned, as
+// wide as the longest answer.
+void PrepareAnswerField(QLineEdit* field, CountQuestion question);
 
 } // namespace dealmoor

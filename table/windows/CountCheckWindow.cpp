@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace dealmoor {
@@ -31,18 +30,6 @@ constexpr std::array<RowName, 3> RowNames{{
 const QColor FrameEdge{0x3c, 0x3c, 0x3c};
 const QColor FrameLight{0xff, 0xff, 0xff};
 
-// Room for a sign, four digits, a decimal point and a tenth.
-constexpr int AnswerCharacters = 7;
-
-// What a field lets the player type: a sign and digits, and for the true
-// count and the decks left one decimal.
-QValidator* answerValidator(CountQuestion question, QObject* parent) {
-    const QString pattern = question == CountQuestion::RunningCount
-                                ? QStringLiteral("[+\\-\u2212]?\\d{0,4}")
-                                : QStringLiteral("[+\\-\u2212]?\\d{0,4}([.,]\\d?)?");
-    return new QRegularExpressionValidator(QRegularExpression(pattern), parent);
-}
-
 QString verdictText(const CountingRound& round) {
     const CountQuestion question = QuestionOf(round.Drill);
     const QString right = ValueText(round.RightValue, question);
@@ -56,18 +43,6 @@ QString verdictText(const CountingRound& round) {
         break;
     }
     return CountCheckWindow::tr("Skipped: it is %1").arg(right);
-}
-
-QString verdictColour(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::Right:
-        return QStringLiteral("#1b7a1b");
-    case Verdict::Wrong:
-        return QStringLiteral("#c01818");
-    case Verdict::Skipped:
-        break;
-    }
-    return QStringLiteral("#6b6b6b");
 }
 
 } // namespace
@@ -95,11 +70,7 @@ void CountCheckWindow::createControls() {
         row.label = new QLabel(QuestionLabel(question), this);
         row.answer = new QLineEdit(this);
         row.answer->setObjectName(QString::fromLatin1(RowNames[i].answer));
-        row.answer->setValidator(answerValidator(question, row.answer));
-        row.answer->setAlignment(Qt::AlignRight);
-        row.answer->setMaxLength(AnswerCharacters);
-        row.answer->setFixedWidth(row.answer->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
-                                  (AnswerCharacters + 2));
+        PrepareAnswerField(row.answer, question);
         row.answer->setAccessibleName(QuestionLabel(question).remove(QLatin1Char('&')));
         row.label->setBuddy(row.answer);
         row.verdict = new QLabel(this);
@@ -203,7 +174,7 @@ void CountCheckWindow::grade(std::optional<Tenths> answer) {
     row.answer->setEnabled(false);
     row.verdict->setText(
         QStringLiteral("<span style=\"color:%1\">%2</span>")
-            .arg(verdictColour(round.Verdict), verdictText(round).toHtmlEscaped()));
+            .arg(VerdictColour(round.Verdict), verdictText(round).toHtmlEscaped()));
     row.verdict->setAccessibleName(verdictText(round));
     ++current_;
 }

@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -45,15 +44,9 @@ constexpr std::array<DrillChoice, 3> DrillChoices{{
 
 constexpr Tenths StartingPace = 20; // two cards a second
 constexpr QSize WindowSize{760, 640};
-constexpr int AnswerCharacters = 7;
 
 std::size_t indexOf(CountingDrill drill) {
     return static_cast<std::size_t>(drill);
-}
-
-QValidator* answerValidator(QObject* parent) {
-    return new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[+\\-\u2212]?\\d{0,4}([.,]\\d?)?")), parent);
 }
 
 } // namespace
@@ -88,11 +81,6 @@ void CountDrillWindow::createControls(const std::string& programDir) {
     question_->setObjectName(QStringLiteral("DrillQuestion"));
     answer_ = new QLineEdit(this);
     answer_->setObjectName(QStringLiteral("DrillAnswer"));
-    answer_->setValidator(answerValidator(answer_));
-    answer_->setMaxLength(AnswerCharacters);
-    answer_->setAlignment(Qt::AlignRight);
-    answer_->setFixedWidth(answer_->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
-                           (AnswerCharacters + 3));
     question_->setBuddy(answer_);
     result_ = new QLabel(this);
     result_->setObjectName(QStringLiteral("DrillResult"));
@@ -238,6 +226,7 @@ void CountDrillWindow::onDrillChosen() {
         if (label->buddy() == pace_ || label->buddy() == groupSize_ || label->buddy() == decks_)
             label->setVisible(running);
     }
+    PrepareAnswerField(answer_, QuestionOf(drill()));
     // The drills' own letters go to the choices above; Enter reaches the answer.
     question_->setText(QuestionLabel(QuestionOf(drill())).remove(QLatin1Char('&')));
     result_->clear();
@@ -351,12 +340,15 @@ void CountDrillWindow::answer() {
 void CountDrillWindow::showResult(const CountingRound& round) {
     const CountQuestion question = QuestionOf(round.Drill);
     const QString right = ValueText(round.RightValue, question);
-    QString text = round.Verdict == Verdict::Right
-                       ? tr("<b style=\"color:#1b7a1b\">Right:</b> %1.").arg(right)
-                       : tr("<b style=\"color:#c01818\">Wrong:</b> you said %1, it is %2 "
-                            "(%3 off).")
+    const QString verdict = QStringLiteral("<b style=\"color:%1\">%2</b> ")
+                                .arg(VerdictColour(round.Verdict),
+                                     round.Verdict == Verdict::Right ? tr("Right:") : tr("Wrong:"));
+    QString text =
+        verdict + (round.Verdict == Verdict::Right
+                       ? tr("%1.").arg(right)
+                       : tr("you said %1, it is %2 (%3 off).")
                              .arg(ValueText(*round.Answer, question), right,
-                                  ValueText(round.error(), question).remove(QLatin1Char('+')));
+                                  ValueText(round.error(), question).remove(QLatin1Char('+'))));
     switch (round.Drill) {
     case CountingDrill::DrillRunning:
         text += QLatin1Char(' ') + tr("%1 cards at %2 a second, %3 a card.")

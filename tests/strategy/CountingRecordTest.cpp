@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dealmoor {
@@ -175,48 +176,47 @@ TEST(CountingInTheStatisticsFile, ADamagedRecordStartsAfresh) {
     saved.restore(seats, 0);
     saved.counting() = everyKindOfRound();
     const std::string good = StatisticsText(saved);
-    const auto replaced = [&](const std::string& from, const std::string& to) {
-        std::string text = good;
-        const std::size_t at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        return at == std::string::npos ? text : text.replace(at, from.size(), to);
-    };
-    struct Case {
-        std::string what;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
+    // What each damage is, and the file it leaves.
+    const std::vector<std::pair<std::string, std::string>> damaged = {
         {"no end line", good.substr(0, good.size() - 4)},
-        {"a later version", replaced("counting 1", "counting 2")},
-        {"a day that is not", replaced("2025-05-09 I drill-true", "2025-02-30 I drill-true")},
-        {"an unknown system", replaced("2025-05-01 I check-true", "2025-05-01 III check-true")},
-        {"an unknown drill", replaced("check-decks", "check-deck")},
-        {"a verdict the answer does not earn", replaced("1.9 3400 wrong", "1.9 3400 right")},
-        {"a skip with an answer", replaced("- - 2.6 800 skipped", "- 2.6 2.6 800 skipped")},
-        {"a pace on a check", replaced("I check-running -", "I check-running 2.0")},
-        {"no pace on the running drill", replaced("drill-running 2.5", "drill-running -")},
-        {"a pace beyond ten a second", replaced("drill-running 2.5", "drill-running 12.0")},
-        {"a running count with a decimal", replaced("- -3 -3 2100", "- -3.0 -3 2100")},
-        {"a true count without one", replaced("- 1.2 1.9", "- 1 1.9")},
-        {"a time of more than a day", replaced("2100 right", "99999999 right")},
-        {"a missing word", replaced(" 800 skipped", " skipped")},
-        {"a line that is no round", replaced("round 2025-05-09 I drill-decks", "rund 2025-05-09 "
-                                                                               "I drill-decks")},
+        {"a later version", test::ReplacedOnce(good, "counting 1", "counting 2")},
+        {"a day that is not",
+         test::ReplacedOnce(good, "2025-05-09 I drill-true", "2025-02-30 I drill-true")},
+        {"an unknown system",
+         test::ReplacedOnce(good, "2025-05-01 I check-true", "2025-05-01 III check-true")},
+        {"an unknown drill", test::ReplacedOnce(good, "check-decks", "check-deck")},
+        {"a verdict the answer does not earn",
+         test::ReplacedOnce(good, "1.9 3400 wrong", "1.9 3400 right")},
+        {"a skip with an answer",
+         test::ReplacedOnce(good, "- - 2.6 800 skipped", "- 2.6 2.6 800 skipped")},
+        {"a pace on a check", test::ReplacedOnce(good, "I check-running -", "I check-running 2.0")},
+        {"no pace on the running drill",
+         test::ReplacedOnce(good, "drill-running 2.5", "drill-running -")},
+        {"a pace beyond ten a second",
+         test::ReplacedOnce(good, "drill-running 2.5", "drill-running 12.0")},
+        {"a running count with a decimal",
+         test::ReplacedOnce(good, "- -3 -3 2100", "- -3.0 -3 2100")},
+        {"a true count without one", test::ReplacedOnce(good, "- 1.2 1.9", "- 1 1.9")},
+        {"a time of more than a day", test::ReplacedOnce(good, "2100 right", "99999999 right")},
+        {"a missing word", test::ReplacedOnce(good, " 800 skipped", " skipped")},
+        {"a line that is no round", test::ReplacedOnce(good, "round 2025-05-09 I drill-decks",
+                                                       "rund 2025-05-09 "
+                                                       "I drill-decks")},
         {"a line after its end", good + "round 2025-05-01 I check-running - 1 1 1 right\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, text] : damaged) {
         TableStatistics read;
-        ASSERT_TRUE(ReadStatisticsText(c.text, read)) << c.what << ": the table's figures read";
-        EXPECT_EQ(read.seat(1).SinceReset, tally) << c.what;
-        EXPECT_TRUE(read.counting().empty()) << c.what << ": the record starts afresh";
+        ASSERT_TRUE(ReadStatisticsText(text, read)) << what << ": the table's figures read";
+        EXPECT_EQ(read.seat(1).SinceReset, tally) << what;
+        EXPECT_TRUE(read.counting().empty()) << what << ": the record starts afresh";
 
         test::TempFolder folder;
         const std::string path = folder.file(StatisticsFileName);
-        test::writeBytes(path, c.text);
+        test::writeBytes(path, text);
         TableStatistics loaded;
-        EXPECT_EQ(LoadStatistics(path, loaded), StatisticsLoad::Loaded) << c.what;
-        EXPECT_TRUE(loaded.counting().empty()) << c.what;
-        EXPECT_EQ(loaded.seat(1).SinceReset, tally) << c.what;
+        EXPECT_EQ(LoadStatistics(path, loaded), StatisticsLoad::Loaded) << what;
+        EXPECT_TRUE(loaded.counting().empty()) << what;
+        EXPECT_EQ(loaded.seat(1).SinceReset, tally) << what;
     }
 }
 

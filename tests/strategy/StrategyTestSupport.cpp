@@ -73,6 +73,12 @@ void writeBytes(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::string ReplacedOnce(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
 void putHand(Game& game, int slot, const std::vector<int>& ranks) {
     Hand& hand = game.Hands[slot];
     ClearHand(hand);

@@ -30,6 +30,10 @@ private:
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 
+// `text` with its first `from` replaced by `to`: a file damaged in one place.
+// The test fails when `from` is not there, so a damage can never miss its mark.
+std::string ReplacedOnce(std::string text, const std::string& from, const std::string& to);
+
 // Puts the given ranks into a hand slot (card ids of the first suit) and totals it.
 void putHand(Game& game, int slot, const std::vector<int>& ranks);
 
