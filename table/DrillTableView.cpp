@@ -51,28 +51,30 @@ const QColor TrayRim{0xd8, 0xe0, 0xee};
 const QColor TextShadow{0x00, 0x30, 0x00};
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("DrillTableView", text);
+    return QCoreApplication::translate("dealmoor::DrillTableView", text);
 }
 
 QString cardName(const Card& card) {
-    static const std::array<const char*, 14> Ranks{"",
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "ace"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "two"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "three"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "four"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "five"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "six"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "seven"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "eight"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "nine"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "ten"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "jack"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "queen"),
-                                                   QT_TRANSLATE_NOOP("DrillTableView", "king")};
-    static const std::array<const char*, 4> Suits{QT_TRANSLATE_NOOP("DrillTableView", "clubs"),
-                                                  QT_TRANSLATE_NOOP("DrillTableView", "diamonds"),
-                                                  QT_TRANSLATE_NOOP("DrillTableView", "hearts"),
-                                                  QT_TRANSLATE_NOOP("DrillTableView", "spades")};
+    static const std::array<const char*, 14> Ranks{
+        "",
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "ace"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "two"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "three"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "four"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "five"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "six"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "seven"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "eight"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "nine"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "ten"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "jack"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "queen"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "king")};
+    static const std::array<const char*, 4> Suits{
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "clubs"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "diamonds"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "hearts"),
+        QT_TRANSLATE_NOOP("dealmoor::DrillTableView", "spades")};
     if (!IsRealCard(card.CardId, card.Rank))
         return QString();
     return tr("%1 of %2")

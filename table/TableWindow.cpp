@@ -126,7 +126,7 @@ QAction* zoomStepAction(QMenu* menu, int percent) {
 const char* const TableWindow::LeaveTheTableQuestion =
     "Leave the table? The deal in progress will be called off and its stakes returned.";
 const char* const TableWindow::ShowCountsQuestion =
-    QT_TRANSLATE_NOOP("TableWindow", "Show the counts? You are practising.");
+    QT_TRANSLATE_NOOP("dealmoor::TableWindow", "Show the counts? You are practising.");
 
 TableWindow::TableWindow(Game& game, TableSettings& settings, QWidget* parent)
     : QMainWindow(parent), game_(game), settings_(settings) {

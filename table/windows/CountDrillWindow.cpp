@@ -37,9 +37,11 @@ struct DrillChoice {
 };
 constexpr std::array<DrillChoice, 3> DrillChoices{{
     {CountingDrill::DrillRunning, "DrillRunning",
-     QT_TRANSLATE_NOOP("CountDrillWindow", "&Running count")},
-    {CountingDrill::DrillTrue, "DrillTrue", QT_TRANSLATE_NOOP("CountDrillWindow", "&True count")},
-    {CountingDrill::DrillDecks, "DrillDecks", QT_TRANSLATE_NOOP("CountDrillWindow", "D&ecks left")},
+     QT_TRANSLATE_NOOP("dealmoor::CountDrillWindow", "&Running count")},
+    {CountingDrill::DrillTrue, "DrillTrue",
+     QT_TRANSLATE_NOOP("dealmoor::CountDrillWindow", "&True count")},
+    {CountingDrill::DrillDecks, "DrillDecks",
+     QT_TRANSLATE_NOOP("dealmoor::CountDrillWindow", "D&ecks left")},
 }};
 
 constexpr Tenths StartingPace = 20; // two cards a second
@@ -229,6 +231,7 @@ void CountDrillWindow::onDrillChosen() {
     PrepareAnswerField(answer_, QuestionOf(drill()));
     // The drills' own letters go to the choices above; Enter reaches the answer.
     question_->setText(QuestionLabel(QuestionOf(drill())).remove(QLatin1Char('&')));
+    answer_->setAccessibleName(question_->text().remove(QLatin1Char(':')));
     result_->clear();
     table_->showDeck({tr("Press Enter to start")});
     showFigures();

@@ -44,25 +44,25 @@ QString oneDecimal(double value) {
 }
 
 const std::array<Column, 8> Columns{{
-    {QT_TRANSLATE_NOOP("CountingPage", "Rounds"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Rounds"),
      [](const CountingFigures& f) { return QLocale().toString(static_cast<qlonglong>(f.Rounds)); }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Right"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Right"),
      [](const CountingFigures& f) { return QLocale().toString(static_cast<qlonglong>(f.Right)); }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Wrong"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Wrong"),
      [](const CountingFigures& f) { return QLocale().toString(static_cast<qlonglong>(f.Wrong)); }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Skipped"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Skipped"),
      [](const CountingFigures& f) {
          return QLocale().toString(static_cast<qlonglong>(f.Skipped));
      }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Accuracy"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Accuracy"),
      [](const CountingFigures& f) { return orNone(f.answered() > 0, Percent(f.accuracy())); }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Mean error"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Mean error"),
      [](const CountingFigures& f) { return orNone(f.answered() > 0, oneDecimal(f.meanError())); }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Mean time"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Mean time"),
      [](const CountingFigures& f) {
          return orNone(f.answered() > 0, SecondsText(f.meanSeconds()));
      }},
-    {QT_TRANSLATE_NOOP("CountingPage", "Best pace with\nno error (cards/s)"),
+    {QT_TRANSLATE_NOOP("dealmoor::CountingPage", "Best pace with\nno error (cards/s)"),
      [](const CountingFigures& f) {
          return orNone(f.BestCleanPace > 0, PaceText(f.BestCleanPace));
      }},
@@ -82,8 +82,8 @@ double paceOf(CountingDrill drill, const CountingFigures& figures) {
 } // namespace
 
 const char* const CountingPage::ResetQuestion = QT_TRANSLATE_NOOP(
-    "CountingPage", "Reset the counting figures? Every table check and every drill round "
-                    "recorded so far is cleared, and the progress chart starts again.");
+    "dealmoor::CountingPage", "Reset the counting figures? Every table check and every drill round "
+                              "recorded so far is cleared, and the progress chart starts again.");
 
 CountingPage::CountingPage(CountingRecord& record, QWidget* parent)
     : QWidget(parent), record_(record) {
